@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what Pluvo needs to build, run and test on Debian 12 (as root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+pkgs=(build-essential cmake ninja-build pkg-config
+      qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+      libespeak-ng-dev espeak-ng-data libsndfile1-dev libsdl2-dev
+      fonts-liberation2)
+if [ "${1:-}" = "--test" ]; then
+  pkgs+=(googletest libgtest-dev poppler-utils)
+fi
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,64 @@
+#include "common/ColourSchemes.h"
+
+#include "common/ModPluvo.h"
+#include "trainer/FrmPluvo.h"
+
+#include <array>
+
+namespace {
+
+const std::array<FaergSchema, 6>& scheman()
+{
+    // Each colour from its red, green and blue parts.
+    static const std::array<FaergSchema, 6> s = {{
+        {QString::fromUtf8("Gult på svart"), QColor(0, 0, 0), QColor(255, 255, 0), QColor(255, 255, 128),
+         QColor(255, 128, 0), QColor(255, 255, 128)},
+        {QString::fromUtf8("Vitt på svart"), QColor(0, 0, 0), QColor(255, 255, 255), QColor(224, 224, 224),
+         QColor(192, 192, 192), QColor(224, 224, 224)},
+        {QString::fromUtf8("Svart på gult"), QColor(255, 238, 192), QColor(0, 0, 0), QColor(224, 224, 224),
+         QColor(192, 192, 192), QColor(224, 224, 224)},
+        {QString::fromUtf8("Blått på gult"), QColor(255, 238, 192), QColor(0, 0, 255), QColor(128, 128, 255),
+         QColor(128, 128, 255), QColor(128, 128, 255)},
+        {QString::fromUtf8("Svart på vitt"), QColor(255, 255, 238), QColor(0, 0, 0), QColor(224, 224, 224),
+         QColor(192, 192, 192), QColor(224, 224, 224)},
+        {QString::fromUtf8("Blått på vitt"), QColor(255, 238, 255), QColor(0, 0, 255), QColor(128, 128, 255),
+         QColor(128, 128, 255), QColor(128, 128, 255)},
+    }};
+    return s;
+}
+
+}  // namespace
+
+const FaergSchema* faergSchema(int nummer)
+{
+    if (nummer < 0 || nummer >= int(scheman().size()))
+        return nullptr;
+    return &scheman()[size_t(nummer)];
+}
+
+void SaettStil(int schema)
+{
+    FrmPluvo& f = *FrmPluvo::instans();
+    if (const FaergSchema* s = faergSchema(schema)) {
+        f.setBackColor(s->bakgrund);
+        f.labOrd[0]->setForeColor(s->ord);
+        f.labFoerklaring[0]->setForeColor(s->foerklaring);
+        f.labMeny->setForeColor(s->meny);
+        f.labAktuell->setForeColor(s->meny);
+        for (Etikett* val : f.labMenyVal) {
+            if (val->Bold()) {
+                val->setForeColor(f.labOrd[0]->ForeColor());
+            } else {
+                val->setForeColor(s->menyVal);
+                modPluvo().MenyFaerg = val->ForeColor();
+            }
+        }
+    }
+    f.labStreck->setForeColor(f.labOrd[0]->ForeColor());
+    f.picFel->setBackColor(f.BackColor());
+    for (size_t i = 1; i < f.labOrd.size(); ++i)
+        f.labOrd[i]->setForeColor(f.labOrd[0]->ForeColor());
+    for (size_t i = 1; i < f.labFoerklaring.size(); ++i)
+        f.labFoerklaring[i]->setForeColor(f.labFoerklaring[0]->ForeColor());
+    f.update();
+}

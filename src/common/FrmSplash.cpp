@@ -1,0 +1,125 @@
+#include "common/FrmSplash.h"
+
+#include "common/FrmBilder.h"
+#include "common/Program.h"
+#include "common/Twips.h"
+#include "platform/Screen.h"
+#include "platform/VbTimer.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include <cmath>
+
+namespace {
+
+constexpr double Bredd = 7200;
+constexpr double Hoejd = 4500;
+constexpr double Marginal = 120;
+
+const QColor Bakgrund(255, 238, 192);
+const QColor Textfaerg(0, 0, 160);
+
+QLabel* nyEtikett(QWidget* foraelder, const QString& namn, const QString& text, double storlek, bool fet)
+{
+    auto* l = new QLabel(text, foraelder);
+    l->setObjectName(namn);
+    QFont f("Arial");
+    f.setPointSizeF(storlek);
+    f.setBold(fet);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Textfaerg);
+    l->setPalette(p);
+    l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName("frmSplash");
+    setWindowTitle(Program::Titel);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Bakgrund);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setFixedSize(Twips::tillPixlar(Bredd), Twips::tillPixlar(Hoejd));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Frame1->setLineWidth(2);
+    QPalette ramfaerg = Frame1->palette();
+    ramfaerg.setColor(QPalette::WindowText, Textfaerg);
+    Frame1->setPalette(ramfaerg);
+    const double ramBredd = Bredd - 2 * Marginal;
+    Twips::placera(Frame1, Marginal, Marginal, ramBredd, Hoejd - 2 * Marginal);
+
+    imgLogo = new QLabel(Frame1);
+    imgLogo->setObjectName("imgLogo");
+    imgLogo->setPixmap(frmBilder().imgLogo(QSize(160, 120)));
+    Twips::placera(imgLogo, 240, 600, 2400, 1800);
+
+    lblCompany = nyEtikett(Frame1, "lblCompany", "MOLVI", 11, true);
+    Twips::setLeft(lblCompany, 2880);
+    Twips::setTop(lblCompany, 360);
+    lblProductName = nyEtikett(Frame1, "lblProductName", Program::Titel, 40, true);
+    Twips::setLeft(lblProductName, 2880);
+    Twips::setTop(lblProductName, 840);
+    lblVersion = nyEtikett(Frame1, "lblVersion", Program::VersionText(), 12, false);
+    Twips::setLeft(lblVersion, 2880);
+    Twips::setTop(lblVersion, 2040);
+    lblBeskrivning = nyEtikett(Frame1, "lblBeskrivning", "Träna stavning och glosor", 12, false);
+    Twips::setLeft(lblBeskrivning, 2880);
+    Twips::setTop(lblBeskrivning, 2460);
+
+    lblWarning = nyEtikett(Frame1, "lblWarning", "Klicka eller tryck på en tangent för att börja.", 10, false);
+    // Centred in the window; the frame sits at Marginal from its left edge.
+    Twips::setLeft(lblWarning, (Bredd - Twips::Width(lblWarning)) / 2 - Marginal);
+    Twips::setTop(lblWarning, Hoejd - 2 * Marginal - 600);
+
+    Timer1 = new VbTimer(this);
+    Timer1->setObjectName("Timer1");
+    connect(Timer1, &VbTimer::Timer, this, &FrmSplash::Timer1_Timer);
+    Timer1->setInterval(1000);
+}
+
+void FrmSplash::Timer1_Timer()
+{
+    ++m_tick;
+    if (m_tick > 2)
+        done(Accepted);
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent*)
+{
+    done(Accepted);
+}
+
+void FrmSplash::mouseReleaseEvent(QMouseEvent*)
+{
+    done(Accepted);
+}
+
+void FrmSplash::done(int resultat)
+{
+    QDialog::done(resultat);
+    if (m_staengd)
+        return;
+    m_staengd = true;
+    Timer1->setEnabled(false);
+    FlyttaMuspekare();
+}
+
+void visaSplash(QWidget* parent)
+{
+    FrmSplash splash(parent);
+    splash.exec();
+}
+
+void FlyttaMuspekare()
+{
+    Skaerm::SetCursorPos(int(std::lround(Skaerm::Width())), int(std::lround(Skaerm::Height())));
+}

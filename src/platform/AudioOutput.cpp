@@ -1,0 +1,189 @@
+#include "platform/AudioOutput.h"
+
+#include <SDL.h>
+
+#include <QtDebug>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+constexpr qint64 StyckFrames = 1024;  // source frames handed to the converter at a time
+
+// The open device and the streams mixed into it. Created once and never
+// destroyed: the audio thread may still run while the program exits.
+class Utgaang {
+public:
+    Utgaang() { oeppna(); }
+
+    bool finns() const { return m_enhet != 0; }
+
+    std::shared_ptr<LjudStroem> spela(std::shared_ptr<const LjudStroem::Prov> prov, int kanaler,
+                                      int frekvens, qint64 fraan, qint64 till)
+    {
+        if (!finns() || !prov || frekvens <= 0)
+            return nullptr;
+        auto stroem = std::make_shared<LjudStroem>(std::move(prov), kanaler, frekvens, fraan, till,
+                                                   m_spec.format, m_spec.channels, m_spec.freq);
+        if (!stroem->faerdig()) {
+            std::lock_guard<std::mutex> laas(m_mutex);
+            m_stroemmar.push_back(stroem);
+        }
+        return stroem;
+    }
+
+private:
+    void oeppna()
+    {
+        // ALSA (or whatever SDL picks) may be there but have no device on a
+        // machine without sound; the dummy driver keeps the timing anyway.
+        if (SDL_AudioInit(nullptr) == 0 && oeppnaEnhet())
+            return;
+        SDL_AudioQuit();
+        if (SDL_AudioInit("dummy") == 0 && oeppnaEnhet())
+            return;
+        qWarning("Ljudutgången kunde inte öppnas: %s", SDL_GetError());
+    }
+
+    bool oeppnaEnhet()
+    {
+        SDL_AudioSpec oenskad{};
+        oenskad.freq = 44100;
+        oenskad.format = AUDIO_F32SYS;
+        oenskad.channels = 2;
+        oenskad.samples = 1024;
+        oenskad.callback = &Utgaang::aaterkoppling;
+        oenskad.userdata = this;
+        m_enhet = SDL_OpenAudioDevice(nullptr, 0, &oenskad, &m_spec,
+                                      SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+        if (m_enhet == 0)
+            return false;
+        SDL_PauseAudioDevice(m_enhet, 0);
+        return true;
+    }
+
+    static void SDLCALL aaterkoppling(void* data, Uint8* ut, int laengd)
+    {
+        static_cast<Utgaang*>(data)->blanda(ut, laengd);
+    }
+
+    void blanda(Uint8* ut, int laengd)
+    {
+        std::memset(ut, m_spec.silence, size_t(laengd));
+        std::vector<std::shared_ptr<LjudStroem>> aktiva;
+        {
+            std::lock_guard<std::mutex> laas(m_mutex);
+            aktiva = m_stroemmar;
+        }
+        for (auto& s : aktiva)
+            if (!s->faerdig())
+                s->blanda(ut, laengd, m_arbete);
+        std::lock_guard<std::mutex> laas(m_mutex);
+        m_stroemmar.erase(std::remove_if(m_stroemmar.begin(), m_stroemmar.end(),
+                                         [](const auto& s) { return s->faerdig(); }),
+                          m_stroemmar.end());
+    }
+
+    SDL_AudioDeviceID m_enhet = 0;
+    SDL_AudioSpec m_spec{};
+    std::mutex m_mutex;
+    std::vector<std::shared_ptr<LjudStroem>> m_stroemmar;
+    std::vector<uint8_t> m_arbete;  // audio thread only
+};
+
+Utgaang& utgaang()
+{
+    static Utgaang* const u = new Utgaang;
+    return *u;
+}
+
+}  // namespace
+
+LjudStroem::LjudStroem(std::shared_ptr<const Prov> prov, int kanaler, int frekvens, qint64 fraanFrame,
+                       qint64 tillFrame, uint16_t utFormat, int utKanaler, int utFrekvens)
+    : m_prov(std::move(prov)),
+      m_kanaler(std::max(1, kanaler)),
+      m_frekvens(frekvens),
+      m_utFormat(utFormat),
+      m_utFrekvens(utFrekvens),
+      m_utFrameBytes(int(SDL_AUDIO_BITSIZE(utFormat) / 8) * utKanaler)
+{
+    const qint64 antal = qint64(m_prov->size()) / m_kanaler;
+    m_fraan = std::clamp<qint64>(fraanFrame, 0, antal);
+    m_till = tillFrame < 0 ? antal : std::clamp<qint64>(tillFrame, m_fraan, antal);
+    m_matat = m_fraan;
+    m_konvertering = SDL_NewAudioStream(AUDIO_S16SYS, Uint8(m_kanaler), m_frekvens, utFormat,
+                                        Uint8(utKanaler), utFrekvens);
+    if (!m_konvertering || m_fraan >= m_till)
+        m_faerdig = true;
+}
+
+LjudStroem::~LjudStroem()
+{
+    if (m_konvertering)
+        SDL_FreeAudioStream(m_konvertering);
+}
+
+void LjudStroem::stoppa()
+{
+    m_faerdig = true;
+}
+
+qint64 LjudStroem::positionMs() const
+{
+    // The converter's filter may swallow a few frames at the very end, so a
+    // sound that played to its end stands exactly there.
+    const qint64 slut = m_till * 1000 / m_frekvens;
+    if (m_slutspelad.load())
+        return slut;
+    const qint64 spelat = m_utFrames.load() * 1000 / m_utFrekvens;
+    return std::min(m_fraan * 1000 / m_frekvens + spelat, slut);
+}
+
+void LjudStroem::blanda(uint8_t* ut, int laengd, std::vector<uint8_t>& arbete)
+{
+    if (arbete.size() < size_t(laengd))
+        arbete.resize(size_t(laengd));
+    int fyllt = 0;
+    while (fyllt < laengd && !m_faerdig.load()) {
+        if (SDL_AudioStreamAvailable(m_konvertering) < laengd - fyllt && !m_toemd) {
+            if (m_matat < m_till) {
+                const qint64 n = std::min(StyckFrames, m_till - m_matat);
+                SDL_AudioStreamPut(m_konvertering, m_prov->data() + m_matat * m_kanaler,
+                                   int(n * m_kanaler * qint64(sizeof(int16_t))));
+                m_matat += n;
+            } else {
+                SDL_AudioStreamFlush(m_konvertering);
+                m_toemd = true;
+            }
+            continue;
+        }
+        const int faatt = SDL_AudioStreamGet(m_konvertering, arbete.data(), laengd - fyllt);
+        if (faatt <= 0)
+            break;
+        SDL_MixAudioFormat(ut + fyllt, arbete.data(), m_utFormat, Uint32(faatt), SDL_MIX_MAXVOLUME);
+        fyllt += faatt;
+    }
+    m_utFrames += fyllt / m_utFrameBytes;
+    if (m_toemd && SDL_AudioStreamAvailable(m_konvertering) == 0) {
+        m_slutspelad = true;
+        m_faerdig = true;
+    }
+}
+
+namespace AudioOutput {
+
+std::shared_ptr<LjudStroem> spela(std::shared_ptr<const LjudStroem::Prov> prov, int kanaler,
+                                  int frekvens, qint64 fraanFrame, qint64 tillFrame)
+{
+    return utgaang().spela(std::move(prov), kanaler, frekvens, fraanFrame, tillFrame);
+}
+
+bool finns()
+{
+    return utgaang().finns();
+}
+
+}  // namespace AudioOutput

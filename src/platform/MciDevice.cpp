@@ -1,0 +1,235 @@
+#include "platform/MciDevice.h"
+
+#include "platform/AudioOutput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <sndfile.h>
+
+#include <map>
+
+namespace {
+
+struct Enhet {
+    std::shared_ptr<const LjudStroem::Prov> prov;
+    int kanaler = 1;
+    int frekvens = 1;
+    qint64 frames = 0;
+    std::shared_ptr<LjudStroem> stroem;
+    qint64 stillaPosition = 0;  // ms, while nothing plays
+
+    qint64 laengdMs() const { return frames * 1000 / frekvens; }
+    bool spelar() const { return stroem && !stroem->faerdig(); }
+    qint64 positionMs() const { return stroem ? stroem->positionMs() : stillaPosition; }
+};
+
+std::map<QString, Enhet>& enheter()
+{
+    static std::map<QString, Enhet> e;
+    return e;
+}
+
+// Sound paths from Windows exercise files may differ in case from the real
+// names; look each missing step up without regard to case.
+QString hittaFil(const QString& vaeg)
+{
+    if (QFileInfo(vaeg).isFile())
+        return vaeg;
+    const QStringList delar = vaeg.split('/');
+    QString hittad = delar.first();
+    for (int i = 1; i < delar.size(); ++i) {
+        const QString& del = delar[i];
+        QString naesta = hittad + "/" + del;
+        if (!del.isEmpty() && !QFileInfo::exists(naesta)) {
+            const QStringList namn = QDir(hittad.isEmpty() ? "/" : hittad)
+                                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            for (const QString& n : namn)
+                if (n.compare(del, Qt::CaseInsensitive) == 0) {
+                    naesta = hittad + "/" + n;
+                    break;
+                }
+        }
+        hittad = naesta;
+    }
+    return QFileInfo(hittad).isFile() ? hittad : QString();
+}
+
+// Reads the whole sound. The frames are counted as decoded, since an mp3's
+// header overstates its length.
+int avkoda(const QString& fil, Enhet& enhet)
+{
+    SF_INFO info{};
+    SNDFILE* sf = sf_open(QFile::encodeName(fil).constData(), SFM_READ, &info);
+    if (!sf)
+        return Mci::FelFormat;
+    if (info.channels < 1 || info.samplerate < 1) {
+        sf_close(sf);
+        return Mci::FelFormat;
+    }
+    auto prov = std::make_shared<LjudStroem::Prov>();
+    constexpr sf_count_t Styck = 4096;
+    std::vector<int16_t> buffert(size_t(Styck * info.channels));
+    qint64 frames = 0;
+    for (;;) {
+        const sf_count_t n = sf_readf_short(sf, buffert.data(), Styck);
+        if (n <= 0)
+            break;
+        prov->insert(prov->end(), buffert.begin(), buffert.begin() + n * info.channels);
+        frames += n;
+    }
+    sf_close(sf);
+    enhet.prov = std::move(prov);
+    enhet.kanaler = info.channels;
+    enhet.frekvens = info.samplerate;
+    enhet.frames = frames;
+    return Mci::Ok;
+}
+
+// A time in milliseconds: decimal digits only.
+bool laesTid(const QString& text, qint64& ms)
+{
+    bool ok = false;
+    ms = text.toLongLong(&ok);
+    return ok && ms >= 0 && !text.startsWith('+');
+}
+
+int oeppna(const QString& vaeg, const QStringList& ord)
+{
+    if (!ord.isEmpty())
+        return Mci::FelKommando;
+    if (enheter().count(vaeg))
+        return Mci::FelRedanOeppen;
+    const QString fil = hittaFil(vaeg);
+    if (fil.isEmpty())
+        return Mci::FelFilSaknas;
+    Enhet enhet;
+    const int kod = avkoda(fil, enhet);
+    if (kod == Mci::Ok)
+        enheter().emplace(vaeg, std::move(enhet));
+    return kod;
+}
+
+int spela(Enhet& enhet, const QStringList& ord)
+{
+    const qint64 laengd = enhet.laengdMs();
+    qint64 fraan = -1;
+    qint64 till = laengd;
+    for (int i = 0; i < ord.size(); i += 2) {
+        qint64 tid = 0;
+        if (i + 1 >= ord.size() || !laesTid(ord[i + 1], tid))
+            return Mci::FelKommando;
+        if (ord[i] == "from")
+            fraan = tid;
+        else if (ord[i] == "to")
+            till = tid;
+        else
+            return Mci::FelKommando;
+    }
+    // Without "from" it plays on from where it stands, from the start once
+    // the end has been reached.
+    if (fraan < 0)
+        fraan = enhet.positionMs() < laengd ? enhet.positionMs() : 0;
+    if (fraan > laengd || till < fraan)
+        return Mci::FelUtanfoer;
+    till = std::min(till, laengd);
+    if (enhet.stroem)
+        enhet.stroem->stoppa();
+    enhet.stroem = AudioOutput::spela(enhet.prov, enhet.kanaler, enhet.frekvens,
+                                      fraan * enhet.frekvens / 1000, till * enhet.frekvens / 1000);
+    if (!enhet.stroem) {
+        enhet.stillaPosition = fraan;
+        return Mci::FelUtgaang;
+    }
+    return Mci::Ok;
+}
+
+int status(const Enhet& enhet, const QStringList& ord, QString& svar)
+{
+    if (ord.size() != 1)
+        return Mci::FelKommando;
+    if (ord[0] == "mode")
+        svar = enhet.spelar() ? "playing" : "stopped";
+    else if (ord[0] == "length")
+        svar = QString::number(enhet.laengdMs());
+    else if (ord[0] == "position")
+        svar = QString::number(enhet.positionMs());
+    else
+        return Mci::FelKommando;
+    return Mci::Ok;
+}
+
+}  // namespace
+
+namespace Mci {
+
+int SkickaKommando(const QString& kommando, QString& svar)
+{
+    const QString k = kommando.trimmed();
+    const int mellanrum = k.indexOf(' ');
+    if (mellanrum < 0)
+        return FelKommando;
+    const QString verb = k.left(mellanrum).toLower();
+    const QString rest = k.mid(mellanrum + 1).trimmed();
+    if (!rest.startsWith('"'))
+        return FelKommando;
+    const int slutcitat = rest.indexOf('"', 1);
+    if (slutcitat < 0)
+        return FelKommando;
+    const QString vaeg = rest.mid(1, slutcitat - 1);
+    const QString svans = rest.mid(slutcitat + 1);
+    if (svans.contains('"'))
+        return FelCitattecken;
+    if (!svans.isEmpty() && !svans.at(0).isSpace())
+        return FelKommando;
+    const QStringList ord = svans.toLower().split(' ', Qt::SkipEmptyParts);
+
+    QString nyttSvar;
+    int kod = Ok;
+    if (verb == "open") {
+        kod = oeppna(vaeg, ord);
+    } else {
+        auto it = enheter().find(vaeg);
+        if (verb != "play" && verb != "status" && verb != "set" && verb != "close")
+            kod = FelKommando;
+        else if (it == enheter().end())
+            kod = FelEjOeppen;
+        else if (verb == "play")
+            kod = spela(it->second, ord);
+        else if (verb == "status")
+            kod = status(it->second, ord, nyttSvar);
+        else if (verb == "set")
+            kod = ord == QStringList{"time", "format", "ms"} || ord == QStringList{"time", "format", "milliseconds"}
+                      ? Ok
+                      : FelKommando;
+        else if (!ord.isEmpty())
+            kod = FelKommando;
+        else {
+            if (it->second.stroem)
+                it->second.stroem->stoppa();
+            enheter().erase(it);
+        }
+    }
+    if (kod == Ok)
+        svar = nyttSvar;
+    return kod;
+}
+
+bool FelText(int kod, QString& text)
+{
+    switch (kod) {
+    case FelKommando: text = "Kommandot är okänt eller felskrivet."; return true;
+    case FelFilSaknas: text = "Ljudfilen finns inte."; return true;
+    case FelFormat: text = "Ljudfilens format kan inte läsas."; return true;
+    case FelEjOeppen: text = "Ljudet är inte öppnat."; return true;
+    case FelRedanOeppen: text = "Ljudet är redan öppnat."; return true;
+    case FelUtanfoer: text = "Tiden ligger utanför ljudet."; return true;
+    case FelCitattecken: text = "Sökvägen får inte innehålla citattecken."; return true;
+    case FelUtgaang: text = "Ljudutgången kan inte användas."; return true;
+    default: return false;
+    }
+}
+
+}  // namespace Mci

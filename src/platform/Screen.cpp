@@ -1,0 +1,58 @@
+#include "platform/Screen.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace Skaerm {
+namespace {
+
+QSize& testStorlek()
+{
+    static QSize s;
+    return s;
+}
+
+// Room a window manager keeps for the caption bar of a full-screen window.
+constexpr int Rubrikhoejd = 22;
+
+}  // namespace
+
+QSize storlekPixlar()
+{
+    if (testStorlek().isValid())
+        return testStorlek();
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->geometry().size();
+    return QSize(800, 600);
+}
+
+double Width() { return storlekPixlar().width() * double(TwipsPerPixel); }
+double Height() { return storlekPixlar().height() * double(TwipsPerPixel); }
+
+int GetSystemMetrics(int index)
+{
+    QSize anvaendbar = storlekPixlar();
+    if (!testStorlek().isValid()) {
+        if (QScreen* s = QGuiApplication::primaryScreen())
+            anvaendbar = s->availableGeometry().size();
+    }
+    switch (index) {
+    case 16: return anvaendbar.width();
+    case 17: return anvaendbar.height() - Rubrikhoejd;
+    default: return 0;
+    }
+}
+
+void SetCursorPos(int x, int y)
+{
+    const QSize s = storlekPixlar();
+    QCursor::setPos(qBound(0, x, s.width() - 1), qBound(0, y, s.height() - 1));
+}
+
+void saettStorlek(QSize pixlar)
+{
+    testStorlek() = pixlar;
+}
+
+}  // namespace Skaerm

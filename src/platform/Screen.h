@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSize>
+
+// The screen as the program measures it: twips (15 per device-independent
+// pixel), the usable full-screen area and the mouse pointer position.
+namespace Skaerm {
+
+constexpr int TwipsPerPixel = 15;
+
+// Screen size in pixels (the primary screen, or the size a test has set).
+QSize storlekPixlar();
+
+// Screen.Width and Screen.Height in twips.
+double Width();
+double Height();
+
+// The usable area of a full-screen window in pixels: index 16 its width,
+// index 17 its height (the screen less panels and a caption bar).
+int GetSystemMetrics(int index);
+
+// Moves the mouse pointer; positions beyond the screen end at its edge.
+void SetCursorPos(int x, int y);
+
+// For tests: pretend the screen has this size (an empty size restores it).
+void saettStorlek(QSize pixlar);
+
+}  // namespace Skaerm

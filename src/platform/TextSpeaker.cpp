@@ -1,0 +1,263 @@
+#include "platform/TextSpeaker.h"
+
+#include "platform/AudioOutput.h"
+#include "platform/SettingsStore.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <QtDebug>
+
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// What one speaker instance is saying, shared with the engine thread. A new
+// generation (Tala, Tysta) makes every older request void.
+struct TalKanal {
+    std::mutex mutex;
+    std::atomic<quint64> generation{0};
+    int vaentande = 0;                    // requests not yet synthesised
+    std::shared_ptr<LjudStroem> stroem;   // the speech now playing
+
+    // Stops what is playing and voids what is queued.
+    void tysta()
+    {
+        std::lock_guard<std::mutex> laas(mutex);
+        ++generation;
+        if (stroem)
+            stroem->stoppa();
+        stroem.reset();
+    }
+};
+
+namespace {
+
+struct Begaeran {
+    std::shared_ptr<TalKanal> kanal;
+    quint64 generation = 0;
+    QByteArray roest;
+    QByteArray text;
+};
+
+// The one espeak-ng engine. espeak-ng keeps global state and is not
+// thread-safe, so everything it does happens on this object's own thread;
+// speakers hand it requests through a queue. Never destroyed: the thread may
+// still wait on the queue while the program exits.
+class Motor {
+public:
+    static Motor& instans()
+    {
+        static Motor* const m = new Motor;
+        return *m;
+    }
+
+    bool finns() const { return m_finns; }
+    const std::vector<TalRoest>& roester() const { return m_roester; }
+    int tempo() const { return m_tempo; }
+
+    void koa(Begaeran b)
+    {
+        {
+            std::lock_guard<std::mutex> laas(b.kanal->mutex);
+            ++b.kanal->vaentande;
+        }
+        {
+            std::lock_guard<std::mutex> laas(m_mutex);
+            m_koe.push_back(std::move(b));
+        }
+        m_vaentan.notify_one();
+    }
+
+private:
+    Motor()
+    {
+        std::unique_lock<std::mutex> laas(m_mutex);
+        std::thread([this] { koer(); }).detach();
+        m_vaentan.wait(laas, [this] { return m_startad; });
+    }
+
+    void starta()
+    {
+        m_frekvens = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        if (m_frekvens <= 0) {
+            qWarning("Talsyntesen espeak-ng kunde inte startas.");
+            return;
+        }
+        espeak_SetSynthCallback(&Motor::aaterkoppling);
+        const int ordPerMinut = espeak_GetParameter(espeakRATE, 0);
+        m_tempo = ordPerMinut > 0 ? int(std::lround(10000.0 / ordPerMinut)) : 0;
+        // MBROLA voices are listed even when their data is not installed.
+        for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v)
+            if (!QByteArray((*v)->identifier).startsWith("mb/"))
+                m_roester.emplace_back(QString::fromUtf8((*v)->identifier), QString::fromUtf8((*v)->name));
+        m_finns = true;
+    }
+
+    void koer()
+    {
+        starta();
+        std::unique_lock<std::mutex> laas(m_mutex);
+        m_startad = true;
+        m_vaentan.notify_all();
+        for (;;) {
+            m_vaentan.wait(laas, [this] { return !m_koe.empty(); });
+            Begaeran b = std::move(m_koe.front());
+            m_koe.pop_front();
+            laas.unlock();
+            syntetisera(b);
+            laas.lock();
+        }
+    }
+
+    void syntetisera(const Begaeran& b)
+    {
+        std::shared_ptr<LjudStroem::Prov> prov;
+        if (b.kanal->generation == b.generation) {
+            if (b.roest != m_laddadRoest && espeak_SetVoiceByName(b.roest.constData()) == EE_OK)
+                m_laddadRoest = b.roest;
+            prov = std::make_shared<LjudStroem::Prov>();
+            m_aktuell = &b;
+            m_prov = prov.get();
+            espeak_Synth(b.text.constData(), size_t(b.text.size()) + 1, 0, POS_CHARACTER, 0,
+                         espeakCHARS_UTF8, nullptr, nullptr);
+            m_aktuell = nullptr;
+            m_prov = nullptr;
+        }
+        std::lock_guard<std::mutex> laas(b.kanal->mutex);
+        --b.kanal->vaentande;
+        if (prov && !prov->empty() && b.kanal->generation == b.generation)
+            b.kanal->stroem = AudioOutput::spela(prov, 1, m_frekvens);
+    }
+
+    // Called by espeak_Synth on this thread with each piece of audio;
+    // returning 1 ends a synthesis that has been stopped meanwhile.
+    static int aaterkoppling(short* prov, int antal, espeak_EVENT*)
+    {
+        Motor& m = instans();
+        if (!m.m_aktuell || m.m_aktuell->kanal->generation != m.m_aktuell->generation)
+            return 1;
+        if (prov && antal > 0)
+            m.m_prov->insert(m.m_prov->end(), prov, prov + antal);
+        return 0;
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_vaentan;
+    std::deque<Begaeran> m_koe;
+    bool m_startad = false;
+
+    // Written once on the engine thread before m_startad, read-only after.
+    bool m_finns = false;
+    int m_frekvens = 0;
+    int m_tempo = 0;
+    std::vector<TalRoest> m_roester;
+
+    // Engine thread only.
+    QByteArray m_laddadRoest;
+    const Begaeran* m_aktuell = nullptr;
+    LjudStroem::Prov* m_prov = nullptr;
+};
+
+TalRoest svenskRoest()
+{
+    const auto& roester = Motor::instans().roester();
+    for (const TalRoest& r : roester)
+        if (r.id() == "sv" || r.id().endsWith("/sv"))
+            return r;
+    return roester.empty() ? TalRoest() : roester.front();
+}
+
+constexpr char RoestSektion[] = "Roester";
+
+}  // namespace
+
+TextSpeaker::TextSpeaker(QObject* parent)
+    : QObject(parent), m_roest(svenskRoest()), m_kanal(std::make_shared<TalKanal>())
+{
+}
+
+TextSpeaker::~TextSpeaker()
+{
+    m_kanal->tysta();
+}
+
+bool TextSpeaker::TalsyntesFinns() const
+{
+    return Motor::instans().finns();
+}
+
+void TextSpeaker::Tala(const QString& text)
+{
+    emit talade(text);
+    if (!TalsyntesFinns() || !m_roest.giltig())
+        return;
+    // A new text replaces whatever this voice is still saying.
+    m_kanal->tysta();
+    Motor::instans().koa({m_kanal, m_kanal->generation.load(), m_roest.id().toUtf8(), text.toUtf8()});
+}
+
+void TextSpeaker::Tysta()
+{
+    m_kanal->tysta();
+    emit tystades();
+}
+
+int TextSpeaker::TalTempo() const
+{
+    return Motor::instans().tempo();
+}
+
+int TextSpeaker::AntalRoester() const
+{
+    return int(Motor::instans().roester().size());
+}
+
+TalRoest TextSpeaker::Roest(int index) const
+{
+    const auto& roester = Motor::instans().roester();
+    return index >= 0 && index < int(roester.size()) ? roester[size_t(index)] : TalRoest();
+}
+
+TalRoest TextSpeaker::AktuellRoest() const
+{
+    return m_roest;
+}
+
+bool TextSpeaker::VaeljRoest(const TalRoest& roest)
+{
+    for (const TalRoest& r : Motor::instans().roester())
+        if (r.id() == roest.id()) {
+            m_roest = r;
+            return true;
+        }
+    return false;
+}
+
+void TextSpeaker::SparaRoest(const QString& nyckel)
+{
+    if (TalsyntesFinns() && m_roest.giltig())
+        SettingsStore::SaveSetting(RoestSektion, nyckel, m_roest.RoestNamn());
+}
+
+bool TextSpeaker::HaemtaRoest(const QString& nyckel)
+{
+    if (!TalsyntesFinns())
+        return false;
+    const auto namn = SettingsStore::las(RoestSektion, nyckel);
+    if (!namn)
+        return VaeljRoest(svenskRoest());
+    for (const TalRoest& r : Motor::instans().roester())
+        if (r.RoestNamn() == *namn)
+            return VaeljRoest(r);
+    return false;
+}
+
+bool TextSpeaker::Talar() const
+{
+    std::lock_guard<std::mutex> laas(m_kanal->mutex);
+    return m_kanal->vaentande > 0 || (m_kanal->stroem && !m_kanal->stroem->faerdig());
+}

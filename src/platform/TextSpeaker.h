@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// One voice of the speech engine: its engine id and its display name.
+class TalRoest {
+public:
+    TalRoest() = default;
+    TalRoest(QString id, QString namn) : m_id(std::move(id)), m_namn(std::move(namn)) {}
+
+    QString GetVoiceName() const { return m_namn; }
+    QString RoestNamn() const { return m_namn; }
+    QString id() const { return m_id; }
+    bool giltig() const { return !m_id.isEmpty(); }
+
+private:
+    QString m_id;
+    QString m_namn;
+};
+
+struct TalKanal;
+
+// The speech control. Every instance speaks with its own voice through the
+// one shared engine; Tala returns at once and the speech plays while the
+// program goes on.
+class TextSpeaker : public QObject {
+    Q_OBJECT
+public:
+    explicit TextSpeaker(QObject* parent = nullptr);
+    ~TextSpeaker() override;
+
+    bool TalsyntesFinns() const;
+    void Tala(const QString& text);
+    void Tysta();
+    // Milliseconds per character at the voice's speaking rate.
+    int TalTempo() const;
+    int AntalRoester() const;
+    TalRoest Roest(int index) const;
+    TalRoest AktuellRoest() const;
+    bool VaeljRoest(const TalRoest& roest);
+    // Stores the current voice's name under the key in the settings file.
+    void SparaRoest(const QString& nyckel);
+    // Selects the voice stored under the key; false when it cannot. With
+    // nothing stored, a Swedish voice is chosen and that counts as success.
+    bool HaemtaRoest(const QString& nyckel);
+
+    // True while this instance's speech is still playing.
+    bool Talar() const;
+
+signals:
+    // Every text handed to Tala, and every Tysta (so tests can follow).
+    void talade(const QString& text);
+    void tystades();
+
+private:
+    TalRoest m_roest;
+    std::shared_ptr<TalKanal> m_kanal;  // this instance's speech, shared with the engine
+};

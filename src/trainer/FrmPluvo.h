@@ -1,0 +1,215 @@
+#pragma once
+
+#include "common/Etikett.h"
+#include "platform/TextSpeaker.h"
+#include "platform/VbTimer.h"
+#include "trainer/Fillista.h"
+#include "trainer/Loggbok.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QFrame>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class TangentFaangare;
+
+// A line of the window's decoration: its widget, vertical position and
+// border width as the layout rules use them.
+struct RamLinje {
+    QFrame* linje = nullptr;
+    double Y1 = 0;        // twips
+    int BorderWidth = 0;  // pixels
+};
+
+// The training window: the program's main window, where a pupil loads and
+// runs exercises. Its procedures are spread over several files by what they
+// do (start-up, loading, menus, file selector, runs, letter checking, keys,
+// letter board, timers), but it is one window with one state.
+class FrmPluvo : public QWidget {
+    Q_OBJECT
+public:
+    FrmPluvo();
+    ~FrmPluvo() override;
+
+    // The single training window of the program run (null before it exists).
+    static FrmPluvo* instans();
+
+    // Tests start the window without the splash window's three seconds.
+    static inline bool utanStartbild = false;
+
+    // --- Start-up and shutdown ---
+    void Form_Load();
+    void Form_Resize();
+    void Form_QueryUnload(bool& Cancel);
+    void Form_Unload();
+    void HaemtaAktuellOevning();
+    void PlaceraMunAkt();
+
+    // --- Exercise loading ---
+    void HaemtaOevningDialog(int TypIndex);
+    void LaesInOevning(const QString& Soekvaeg, bool FraanDialog);
+
+    // --- On-screen menus ---
+    void VisaHuvudmeny();
+    void VisaMenyNormalOmvaend();
+    void VisaMenyHaemtaOevning();
+    void PlaceraMenyram();
+    void MarkeraMenyval(int Index);
+    void labMenyVal_Click(int Index);
+    void labMenyVal_MouseMove(int Index);
+    void HanteraTecken(int KeyAscii);
+    void LaddaUrObjekt();
+
+    // --- File selector ---
+    void VisaOevningslista();
+    int AktuellFilIndex();
+    void picNer_MouseDown();
+    void picUpp_MouseDown();
+    void labFilnamn_Click();
+    void OeppnaValdFil();
+
+    // --- Runs: set-up and word display ---
+    void SaettLaege(int Laege);
+    void BoerjaOevning();
+    void StartaOevning();
+    void BlandaOrdlista();
+    void SparaTestlista(int antal);
+    void VisaOrd();
+    void VisaFoerklaring();
+    void TaBortOrd();
+    void TaBortFoerklaring();
+    void DoeljOrd();
+    void DoeljBokstavstavla();
+    bool OevningsTypVaendbar();
+    void FraagaBlanda();
+    void VisaMeddelande(const QString& text);
+
+    // --- Letter checking ---
+    void KontrolleraTangent(int Tecken);
+    bool SoekAlternativOrd(const QString& typed, int Position);
+    void LaeggTillFelord(int Rad);
+
+    // --- Run flow, passes and summaries ---
+    void NaestaSteg();
+    void NaestaUppgift();
+    void VisaSammanfattning();
+    void VisaOrdetMedRadera();
+    void labOrd_Click(int Index);
+    void labFoerklaring_Click(int Index);
+    void labOrd_MouseMove(int Index);
+    void labFoerklaring_MouseMove(int Index);
+
+    // --- Keyboard input funnel ---
+    void Form_KeyPress(int KeyAscii);
+    void Form_KeyUp();
+    void picTaTangent_KeyDown(int KeyCode);
+    void picTaTangent_KeyUp(int KeyCode);
+
+    // --- Letter-board stepping and clicks ---
+    void StegaBokstavstavla();
+    void FlyttaTavlmarkoer(int Maal);
+    void VaeljTavlStart();
+    void labSiffertavla_Click(int Index);
+    void labSiffertavla_MouseMove(int Index);
+    void picBakaat_Click();
+    void picNaesta_Click();
+    void picBakaat_MouseMove();
+    void picNaesta_MouseMove();
+
+    // --- Run speech, sound and timers ---
+    void PrataOrd(bool MedOrd);
+    void StoppaAutostart();
+    QString StatusradText();
+    void timAutostart_Timer();
+    void timEnTangent_Timer();
+    void timKontroll_Timer();
+    void timPrata_Timer();
+
+    // --- Colours and pointer, as the scheme and layout set them ---
+    QColor BackColor() const { return m_backColor; }
+    void setBackColor(const QColor& farg);
+    QCursor egenPekare() const { return m_egenPekare; }
+
+    // --- Controls ---
+    Etikett* labMeny = nullptr;
+    std::array<Etikett*, 5> labMenyVal{};
+    Etikett* labAktuell = nullptr;
+    std::array<Etikett*, 6> labFakta{};
+    std::vector<Etikett*> labOrd;            // element 0 always exists
+    std::vector<Etikett*> labFoerklaring;    // element 0 always exists
+    Etikett* labTest = nullptr;              // hidden, measures text widths
+    Etikett* labStreck = nullptr;            // cursor bar under the next letter
+    Etikett* picFel = nullptr;               // wrong-letter mark
+    std::array<Etikett*, 30> labSiffertavla{};
+    Etikett* picNaesta = nullptr;
+    Etikett* picBakaat = nullptr;
+    QFrame* shaSiffertavla = nullptr;
+    std::array<QFrame*, 2> shaRam{};
+    std::array<RamLinje, 2> linRam{};
+    std::array<Etikett*, 4> imaRam{};
+    std::array<Etikett*, 4> imaMeny{};
+    Etikett* imaMun = nullptr;
+    Etikett* imaMun_akt = nullptr;
+    Etikett* picUpp = nullptr;
+    Etikett* picNer = nullptr;
+    Etikett* labFilnamn = nullptr;
+    TangentFaangare* picTaTangent = nullptr;
+    Fillista filPluvo;
+    Loggbok txtLoggbok;
+    QStringList lstFel;
+
+    VbTimer timAutostart;
+    VbTimer timEnTangent;
+    VbTimer timKontroll;
+    VbTimer timPrata;
+
+    TextSpeaker tspPluvo;
+    TextSpeaker tspPluvo2;
+
+    // Menu-bar entries other parts of the window enable, disable or show.
+    QAction* menSenaste = nullptr;
+    QAction* menLaas = nullptr;
+    QAction* menPluvo = nullptr;
+    QAction* menLaes = nullptr;
+    QAction* menTest = nullptr;
+
+    // --- The window's own variables ---
+    int MenyMarkoer = 0;
+    int MenyTeckenstorlek = 0;
+    int FaktaMellanrum = 0;
+    int FilIndex = 0;
+    int OmgaangStorlek = 0;
+    int AntalFel = 0;
+    bool OrdFelRaeknat = false;
+    int FelIOmgaang = 0;
+    int OrdLaengd = 0;
+    int FoerklaringLaengd = 0;
+    bool TangentNere = false;
+    bool Omvaend = false;
+    bool OrdKlart = false;
+    double AutostartStart = 0;
+    QString Statusrad;
+    QString KoadText;
+    bool LaddarSparadOevning = false;
+    bool Avbruten = false;
+    double PratVaentan = 0;
+    double PratStart = 0;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void skapaKontroller();
+    void kopplaHaendelser();
+    void placeraDekoration();
+    void haemtaBilder();
+    void skrivLoggbokFil(bool& Cancel);
+
+    QColor m_backColor;
+    QCursor m_egenPekare;
+    bool m_harAendratStorlek = false;
+    bool m_stangs = false;
+};

@@ -1,0 +1,90 @@
+#include "trainer/TangentFaangare.h"
+
+#include "common/Ansi1252.h"
+#include "trainer/FrmPluvo.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace {
+
+// Keys that type no character, by the key codes the window works with.
+int tangentkod(int qtTangent)
+{
+    switch (qtTangent) {
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_F9: return 120;
+    default: return 0;
+    }
+}
+
+// Keys whose character code is fixed whatever text they carry.
+int styrkod(int qtTangent)
+{
+    switch (qtTangent) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+TangentFaangare::TangentFaangare(FrmPluvo* foenster) : QWidget(foenster), m_foenster(foenster)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+}
+
+void TangentFaangare::keyPressEvent(QKeyEvent* e)
+{
+    if (const int kod = tangentkod(e->key())) {
+        m_foenster->picTaTangent_KeyDown(kod);
+        return;
+    }
+    if (const int kod = styrkod(e->key())) {
+        m_foenster->Form_KeyPress(kod);
+        return;
+    }
+    skickaText(e->text());
+}
+
+void TangentFaangare::keyReleaseEvent(QKeyEvent* e)
+{
+    // Qt reports a held key as release/press pairs; only the real release
+    // lets the key go.
+    if (e->isAutoRepeat())
+        return;
+    if (const int kod = tangentkod(e->key()))
+        m_foenster->picTaTangent_KeyUp(kod);
+    else
+        m_foenster->Form_KeyUp();
+}
+
+void TangentFaangare::inputMethodEvent(QInputMethodEvent* e)
+{
+    skickaText(e->commitString());
+    e->accept();
+}
+
+QVariant TangentFaangare::inputMethodQuery(Qt::InputMethodQuery fraaga) const
+{
+    if (fraaga == Qt::ImEnabled)
+        return true;
+    return QWidget::inputMethodQuery(fraaga);
+}
+
+void TangentFaangare::skickaText(const QString& text)
+{
+    for (const QChar tecken : text) {
+        const int kod = ansiCode(tecken);
+        if (kod > 0)
+            m_foenster->Form_KeyPress(kod);
+    }
+}

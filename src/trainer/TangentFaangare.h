@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class FrmPluvo;
+
+// The invisible key catcher that holds the focus in the training window:
+// typed characters go to the window's key funnel as character codes, and
+// the arrows, PageUp and F9 to its key-down handler. It accepts
+// input-method text, so dead keys and compose sequences type too.
+class TangentFaangare : public QWidget {
+    Q_OBJECT
+public:
+    explicit TangentFaangare(FrmPluvo* foenster);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery fraaga) const override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    void skickaText(const QString& text);
+
+    FrmPluvo* m_foenster;
+};
