@@ -1,0 +1,224 @@
+// Start-up of the training window: settings, colours and layout.
+#include "common/ColourSchemes.h"
+#include "common/Layout.h"
+#include "common/ModPluvo.h"
+#include "platform/Screen.h"
+#include "platform/SettingsStore.h"
+#include "support/TestSupport.h"
+#include "trainer/FrmPluvo.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+class Start : public ::testing::Test {
+protected:
+    void SetUp() override { nyStart(); }
+    void TearDown() override { Skaerm::saettStorlek({}); }
+
+    std::unique_ptr<FrmPluvo> starta() { return startaTraeningsfoenster(m_mapp.path()); }
+
+    QStringList lagradeNycklar()
+    {
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, "MOLVI Pluvo", "Pluvo");
+        return s.allKeys();
+    }
+
+    QTemporaryDir m_mapp;
+};
+
+}  // namespace
+
+TEST_F(Start, EmptySettingsGiveEveryDefaultAndStoreOnlyTheExerciseFolder)
+{
+    auto f = starta();
+    const ModPluvo& m = modPluvo();
+    EXPECT_EQ(f->windowTitle(), "Pluvo 7.0");
+    EXPECT_EQ(m.Tillstaand, Huvudmeny);
+    EXPECT_EQ(m.InstLaast, 0);
+    EXPECT_EQ(m.FaergStil, 3);
+    EXPECT_TRUE(m.PipVidFel);
+    EXPECT_FALSE(m.TvaaRoester);
+    EXPECT_FLOAT_EQ(m.TspKorr, 1.0f);
+    EXPECT_FLOAT_EQ(m.Tsp2Korr, 1.0f);
+    EXPECT_FALSE(m.LaesOevning);
+    EXPECT_FALSE(m.LaesMeny);
+    EXPECT_FALSE(m.SparaLoggbokDiskett);
+    EXPECT_FALSE(m.VaendRtt);
+    EXPECT_FALSE(m.VaendOrd);
+    EXPECT_TRUE(m.VaendGlo);
+    EXPECT_FALSE(m.VaendTst);
+    EXPECT_FALSE(m.ExaktMatchning);
+    EXPECT_TRUE(m.VisaMedRaderaPluvo);
+    EXPECT_FALSE(m.VisaMedRaderaTest);
+    EXPECT_FALSE(m.BytMedEnterPluvo);
+    EXPECT_TRUE(m.BytMedEnterTest);
+    EXPECT_FALSE(m.AutoDoeljPluvo);
+    EXPECT_FALSE(m.AutoDoeljTest);
+    EXPECT_EQ(m.AutoTid, 2);
+    EXPECT_FALSE(m.SpaerraRepetition);
+    EXPECT_FALSE(m.TavlaPaa);
+    EXPECT_FALSE(m.MusStyrning);
+    EXPECT_FALSE(f->timEnTangent.Enabled());
+    EXPECT_EQ(f->timEnTangent.Interval(), 1000);
+    EXPECT_TRUE(m.NaermasteVaeg);
+    EXPECT_FALSE(m.KantBegraensning);
+    EXPECT_TRUE(m.AnnanMuspekare);
+    EXPECT_TRUE(m.SlumpOrdning);
+    EXPECT_EQ(m.UtskriftStorlek, 0);
+    EXPECT_EQ(m.UtskriftOrdning, 0);
+    EXPECT_EQ(m.OevningsTyp, 0);
+    EXPECT_EQ(f->labAktuell->Caption(), QString::fromUtf8("Aktuell övning: Ej inläst"));
+
+    const QString programMapp = m_mapp.path() + "/";
+    EXPECT_EQ(m.OevningsMapp, programMapp);
+    EXPECT_EQ(SettingsStore::las("Filkatalog", "Path"), programMapp);
+    EXPECT_EQ(lagradeNycklar(), QStringList{"Filkatalog/Path"});
+}
+
+TEST_F(Start, StoredValuesAreReadByTheirRulesAndApplied)
+{
+    skrivInstaellning("Utseende", "Stil", "7");
+    skrivInstaellning("Ljud", "pip", "false");
+    skrivInstaellning("Ljud", "tvaa", "true");
+    skrivInstaellning("Ljud", "tsp_korr", "0,5");
+    skrivInstaellning("Special", "auto_tid", "2.5");
+    skrivInstaellning("Styrning", "Alternativ", "3");
+    skrivInstaellning("Styrning", "i_v", "5");
+    skrivInstaellning("Filkatalog", "Slump", "0");
+    skrivInstaellning("Teckensnitt", "Font", "Liberation Serif");
+    auto f = starta();
+    const ModPluvo& m = modPluvo();
+    EXPECT_EQ(m.FaergStil, 3);
+    EXPECT_TRUE(m.PipVidFel);
+    EXPECT_FALSE(m.TvaaRoester);
+    EXPECT_FLOAT_EQ(m.TspKorr, 0.5f);
+    EXPECT_EQ(m.AutoTid, 2);
+    EXPECT_TRUE(m.TavlaPaa);
+    EXPECT_FALSE(m.MusStyrning);
+    EXPECT_TRUE(f->timEnTangent.Enabled());
+    EXPECT_EQ(f->timEnTangent.Interval(), 5000);
+    EXPECT_FALSE(m.SlumpOrdning);
+    EXPECT_EQ(f->labOrd[0]->font().family(), "Liberation Serif");
+    EXPECT_EQ(f->labFoerklaring[0]->font().family(), "Liberation Serif");
+    EXPECT_EQ(f->labStreck->font().family(), "Liberation Serif");
+}
+
+TEST_F(Start, AMissingExerciseFolderFallsBackToTheProgramFolder)
+{
+    skrivInstaellning("Filkatalog", "Path", m_mapp.path() + "/finns-inte");
+    auto f = starta();
+    EXPECT_EQ(modPluvo().OevningsMapp, m_mapp.path() + "/");
+    EXPECT_EQ(SettingsStore::las("Filkatalog", "Path"), m_mapp.path() + "/");
+}
+
+TEST_F(Start, AGarbledSettingsFileGivesTheDefaultsAndARunningProgram)
+{
+    const QString fil = SettingsStore::filnamn();
+    skrivFil(fil, QByteArray("\x00\xff[Ljud\npip=\x01\x02,;\\\n[[[]]]=\n", 22) + QByteArray(5000, '\xfe'));
+    auto f = starta();
+    EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
+    EXPECT_EQ(modPluvo().FaergStil, 3);
+    EXPECT_TRUE(modPluvo().PipVidFel);
+}
+
+TEST_F(Start, AHandEditedValueWithACommaOrSemicolonReadsBackAsItsText)
+{
+    skrivFil(SettingsStore::filnamn(), "[Teckensnitt]\nFont=Liberation Sans, Bold\n[Ljud]\ntsp_korr=2,5\n");
+    EXPECT_EQ(SettingsStore::las("Teckensnitt", "Font"), "Liberation Sans,Bold");
+    EXPECT_EQ(SettingsStore::las("Ljud", "tsp_korr"), "2,5");
+    SettingsStore::SaveSetting("Visa", "Namn", "a;b, c");
+    EXPECT_EQ(SettingsStore::las("Visa", "Namn"), "a;b, c");
+}
+
+TEST_F(Start, AStoredVoiceThatIsGoneIsReportedAndStartUpGoesOn)
+{
+    skrivInstaellning("Ljud", "tvaa", "True");
+    skrivInstaellning("Roester", "MOLVI Pluvo", "ingen sådan röst");
+    MsgBoxInspelare svar;
+    auto f = starta();
+    if (!modPluvo().TalFinns)
+        GTEST_SKIP() << "no speech engine";
+    ASSERT_EQ(svar.anrop.size(), 1u);
+    EXPECT_EQ(svar.anrop[0].text, QString::fromUtf8("Kunde inte hämta röst 1"));
+    EXPECT_EQ(svar.anrop[0].rubrik, "Pluvo");
+    EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
+}
+
+TEST_F(Start, AFirstStartWithNoStoredVoiceReportsNothing)
+{
+    MsgBoxInspelare svar;
+    auto f = starta();
+    EXPECT_TRUE(svar.anrop.empty());
+}
+
+TEST_F(Start, MenuFontFollowsTheScreenWidth)
+{
+    Skaerm::saettStorlek({800, 600});
+    auto f = starta();
+    EXPECT_EQ(f->MenyTeckenstorlek, 32);
+    EXPECT_DOUBLE_EQ(f->labMeny->FontSize(), 28);
+    f.reset();
+    nyStart();
+    Skaerm::saettStorlek({1024, 768});
+    f = starta();
+    EXPECT_EQ(f->MenyTeckenstorlek, 41);
+    EXPECT_NEAR(f->labMeny->FontSize(), 35.84, 0.01);
+}
+
+TEST_F(Start, EverySchemeColoursTheWindowAndKeepsTheHighlightedItemInTheWordColour)
+{
+    auto f = starta();
+    f->labMenyVal[1]->setBold(true);
+    f->labMenyVal[1]->setForeColor(Qt::red);
+    for (int nummer = 0; nummer < 6; ++nummer) {
+        const FaergSchema* s = faergSchema(nummer);
+        ASSERT_NE(s, nullptr);
+        SaettStil(nummer);
+        EXPECT_EQ(f->BackColor().rgb(), s->bakgrund.rgb()) << nummer;
+        EXPECT_EQ(f->labOrd[0]->ForeColor().rgb(), s->ord.rgb()) << nummer;
+        EXPECT_EQ(f->labFoerklaring[0]->ForeColor().rgb(), s->foerklaring.rgb()) << nummer;
+        EXPECT_EQ(f->labMeny->ForeColor().rgb(), s->meny.rgb()) << nummer;
+        EXPECT_EQ(f->labAktuell->ForeColor().rgb(), s->meny.rgb()) << nummer;
+        for (Etikett* val : f->labMenyVal)
+            EXPECT_EQ(val->ForeColor().rgb(), (val->Bold() ? s->ord : s->menyVal).rgb()) << nummer;
+        EXPECT_EQ(f->labMenyVal[1]->ForeColor().rgb(), s->ord.rgb()) << nummer;
+        EXPECT_EQ(modPluvo().MenyFaerg.rgb(), s->menyVal.rgb()) << nummer;
+        EXPECT_EQ(f->labStreck->ForeColor().rgb(), s->ord.rgb()) << nummer;
+    }
+    // The default scheme: pale yellow with blue letters, read as parts.
+    SaettStil(3);
+    EXPECT_EQ(f->BackColor(), QColor(255, 238, 192));
+    EXPECT_EQ(f->labOrd[0]->ForeColor(), QColor(0, 0, 255));
+    EXPECT_EQ(f->labFoerklaring[0]->ForeColor(), QColor(128, 128, 255));
+
+    // A scheme outside 0..5 leaves the scheme colours and copies the word colour.
+    f->labOrd[0]->setForeColor(QColor(10, 20, 30));
+    SaettStil(7);
+    EXPECT_EQ(f->BackColor(), QColor(255, 238, 192));
+    EXPECT_EQ(f->labStreck->ForeColor(), QColor(10, 20, 30));
+}
+
+TEST_F(Start, TheWordSizeFitsTheScreenInStepsOfTwoAndATinyScreenEnds)
+{
+    Skaerm::saettStorlek({1024, 600});
+    auto f = starta();
+    const int laag = modPluvo().OrdStorlek;
+    f.reset();
+    nyStart();
+    Skaerm::saettStorlek({1024, 1200});
+    f = starta();
+    const int hoeg = modPluvo().OrdStorlek;
+    EXPECT_GT(hoeg, laag);
+    EXPECT_EQ((hoeg - laag) % 2, 0);
+    EXPECT_NEAR(f->labFoerklaring[0]->FontSize(), hoeg, 0.01);
+    f.reset();
+    nyStart();
+    Skaerm::saettStorlek({120, 40});
+    f = starta();
+    EXPECT_GE(modPluvo().OrdStorlek, 1);
+}
