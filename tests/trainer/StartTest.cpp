@@ -222,3 +222,23 @@ TEST_F(Start, TheWordSizeFitsTheScreenInStepsOfTwoAndATinyScreenEnds)
     f = starta();
     EXPECT_GE(modPluvo().OrdStorlek, 1);
 }
+
+TEST_F(Start, ThePointerSettingChoosesTheClickablePointerForMenusAndBoard)
+{
+    const auto egen = [](QWidget* w) { return w->cursor().shape() == Qt::BitmapCursor; };
+    skrivInstaellning("Styrning", "m_p", "False");
+    skrivInstaellning("Styrning", "Alternativ", "1");
+    auto f = starta();
+    for (QWidget* w : {static_cast<QWidget*>(f->labMenyVal[0]), static_cast<QWidget*>(f->picUpp),
+                       static_cast<QWidget*>(f->labFilnamn), static_cast<QWidget*>(f->picNaesta),
+                       static_cast<QWidget*>(f->labSiffertavla[5])})
+        EXPECT_FALSE(egen(w));
+    f.reset();
+    nyStart();
+    f = starta();  // the keyboard method with the program's own pointer
+    EXPECT_TRUE(egen(f->labMenyVal[4]));
+    EXPECT_TRUE(egen(f->picNer));
+    EXPECT_TRUE(egen(f->labFilnamn));
+    EXPECT_FALSE(egen(f->picBakaat));
+    EXPECT_FALSE(egen(f->labSiffertavla[0]));
+}
