@@ -1,6 +1,7 @@
 #include "common/SettingsRules.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace LasRegel {
@@ -41,9 +42,10 @@ double talIBoerjan(const QString& text)
     // A trailing exponent mark or sign without digits is not part of it.
     while (!tal.isEmpty() && (tal.endsWith('e') || tal.endsWith('+') || tal.endsWith('-')))
         tal.chop(1);
-    bool ok = false;
-    const double v = tal.toDouble(&ok);
-    return ok ? v : 0.0;
+    // strtod gives infinity for a number too large for a double, which the
+    // rules then treat as out of range.
+    const QByteArray text8 = tal.toLatin1();
+    return text8.isEmpty() ? 0.0 : std::strtod(text8.constData(), nullptr);
 }
 
 int W(const std::optional<QString>& text, int lo, int hi, int standard)

@@ -13,8 +13,10 @@ QSize& testStorlek()
     return s;
 }
 
-// Room a window manager keeps for the caption bar of a full-screen window.
-constexpr int Rubrikhoejd = 22;
+// The usable area leaves out a thin window border on each side, which the
+// layout adds back; the training window is shown full-screen, without a
+// caption bar.
+constexpr int Kantbredd = 2;
 
 }  // namespace
 
@@ -38,8 +40,8 @@ int GetSystemMetrics(int index)
             anvaendbar = s->availableGeometry().size();
     }
     switch (index) {
-    case 16: return anvaendbar.width();
-    case 17: return anvaendbar.height() - Rubrikhoejd;
+    case 16: return anvaendbar.width() - 2 * Kantbredd;
+    case 17: return anvaendbar.height() - 2 * Kantbredd;
     default: return 0;
     }
 }

@@ -16,7 +16,7 @@ double Width();
 double Height();
 
 // The usable area of a full-screen window in pixels: index 16 its width,
-// index 17 its height (the screen less panels and a caption bar).
+// index 17 its height (the screen less panels and the window's border).
 int GetSystemMetrics(int index);
 
 // Moves the mouse pointer; positions beyond the screen end at its edge.

@@ -121,6 +121,7 @@ public:
     // --- Run speech, sound and timers ---
     void PrataOrd(bool MedOrd);
     void StoppaAutostart();
+    void StartaAutostart();
     QString StatusradText();
     void timAutostart_Timer();
     void timEnTangent_Timer();
@@ -193,6 +194,9 @@ public:
     QString Statusrad;
     QString KoadText;
     bool LaddarSparadOevning = false;
+    // The current exercise's real path (labAktuell shows its name in lower
+    // case); empty while none is loaded.
+    QString AktuellSoekvaeg;
     bool Avbruten = false;
     double PratVaentan = 0;
     double PratStart = 0;
@@ -207,6 +211,7 @@ private:
     void placeraDekoration();
     void haemtaBilder();
     void skrivLoggbokFil(bool& Cancel);
+    void visaFilnamn();
 
     QColor m_backColor;
     QCursor m_egenPekare;

@@ -1,0 +1,13 @@
+[Pluvo 7.0.7]
+Stockholm (Sverige)
+Oslo (Norge)
+Köpenhamn (Danmark)
+Helsingfors (Finland)
+Reykjavik (Island)
+Berlin (Tyskland)
+Paris (Frankrike)
+London (Storbritannien)
+Rom (Italien)
+Madrid (Spanien)
+Tallinn (Estland)
+Warszawa (Polen)

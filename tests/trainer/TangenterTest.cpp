@@ -1,0 +1,309 @@
+// The keyboard funnel: menus, the repetition guard, Esc, the arrows on the
+// letter board, PageUp and F9.
+#include "common/FrmBilder.h"
+#include "common/FrmMeddelande.h"
+#include "common/ModPluvo.h"
+#include "common/Twips.h"
+#include "platform/Clock.h"
+#include "platform/Screen.h"
+#include "support/TestSupport.h"
+#include "trainer/FrmPluvo.h"
+#include "trainer/TangentFaangare.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+// Failures show the texts themselves.
+static void PrintTo(const QString& text, std::ostream* ut)
+{
+    *ut << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+const QString Tid = QStringLiteral("10:11:12");
+
+Uppgift rad(const QString& ord, const QString& foerklaring = {})
+{
+    return Uppgift{ord, {}, foerklaring, {}};
+}
+
+// Closes every message window with Enter, as the pupil does, and keeps its
+// text; `vidVisning` runs while the window is up.
+class Meddelanden {
+public:
+    Meddelanden()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* foenster = qobject_cast<FrmMeddelande*>(QApplication::activeModalWidget());
+            if (!foenster)
+                return;
+            texter << modPluvo().MeddelandeText;
+            if (vidVisning)
+                vidVisning();
+            QTest::keyClick(foenster, Qt::Key_Return);
+        });
+        m_timer.start(5);
+    }
+    QStringList texter;
+    std::function<void()> vidVisning;
+
+private:
+    QTimer m_timer;
+};
+
+class Tangenter : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestSupport::nyStart();
+        Klocka::saettNuKaella([] { return QDateTime(QDate(2024, 5, 6), QTime(10, 11, 12)); });
+        f = TestSupport::startaTraeningsfoenster(mapp.path());
+        modPluvo().PipVidFel = false;
+    }
+
+    void TearDown() override
+    {
+        f.reset();
+        Klocka::saettNuKaella({});
+    }
+
+    void starta(const Uppgiftslista& rader, int laege, bool omvaend = false)
+    {
+        ModPluvo& m = modPluvo();
+        m.OevningsOrdlista = rader;
+        m.AntalOrd = int(rader.size());
+        m.OevningsTyp = 1;
+        m.BlandaKoersel = false;
+        f->Omvaend = omvaend;
+        foere = f->txtLoggbok.text().size();
+        f->SaettLaege(laege);
+    }
+
+    // The logbook written since the run was started.
+    QString logg() const { return f->txtLoggbok.text().mid(foere); }
+
+    void skriv(const QString& text)
+    {
+        for (const QChar c : text)
+            TestSupport::tryckTecken(*f, c);
+    }
+    void tryck(Qt::Key tangent) { TestSupport::tryckTangent(*f, tangent); }
+
+    // The word as the pupil sees it: hidden letters as "_".
+    QString synligtOrd() const
+    {
+        QString text;
+        for (int i = 0; i < f->OrdLaengd; ++i)
+            text += f->labOrd[size_t(i)]->isHidden() ? QString("_") : f->labOrd[size_t(i)]->Caption();
+        return text;
+    }
+    QString foerklaring() const
+    {
+        QString text;
+        for (int i = 0; i < f->FoerklaringLaengd; ++i)
+            text += f->labFoerklaring[size_t(i)]->Caption();
+        return text;
+    }
+
+    QTemporaryDir mapp;
+    std::unique_ptr<FrmPluvo> f;
+    Meddelanden meddelanden;
+    qsizetype foere = 0;
+};
+
+}  // namespace
+
+namespace {
+
+void skickaUpprepning(FrmPluvo& f, Qt::Key tangent, const QString& text)
+{
+    // A held key arrives as release and press pairs marked as repeats.
+    QKeyEvent slaepp(QEvent::KeyRelease, tangent, Qt::NoModifier, text, true);
+    QApplication::sendEvent(f.picTaTangent, &slaepp);
+    QKeyEvent tryck(QEvent::KeyPress, tangent, Qt::NoModifier, text, true);
+    QApplication::sendEvent(f.picTaTangent, &tryck);
+}
+
+void haallNere(FrmPluvo& f, Qt::Key tangent, const QString& text, int upprepningar)
+{
+    QKeyEvent tryck(QEvent::KeyPress, tangent, Qt::NoModifier, text, false);
+    QApplication::sendEvent(f.picTaTangent, &tryck);
+    for (int i = 0; i < upprepningar; ++i)
+        skickaUpprepning(f, tangent, text);
+    QKeyEvent slaepp(QEvent::KeyRelease, tangent, Qt::NoModifier, text, false);
+    QApplication::sendEvent(f.picTaTangent, &slaepp);
+}
+
+}  // namespace
+
+TEST_F(Tangenter, HeldKeyTypesOnceWithTheRepetitionGuard)
+{
+    modPluvo().SpaerraRepetition = true;
+    starta({rad("aaaa")}, PluvoVisar);
+    tryck(Qt::Key_Return);
+    haallNere(*f, Qt::Key_A, "a", 2);
+    EXPECT_EQ(synligtOrd(), "a___");
+    EXPECT_FALSE(f->TangentNere);
+    haallNere(*f, Qt::Key_A, "a", 0);
+    EXPECT_EQ(synligtOrd(), "aa__");
+
+    // While a key is held, the one-key scan's Space is dropped too.
+    QKeyEvent tryckB(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x", false);
+    QApplication::sendEvent(f->picTaTangent, &tryckB);
+    EXPECT_TRUE(f->TangentNere);
+    EXPECT_EQ(f->AntalFel, 1);
+    f->Form_KeyPress(32);
+    EXPECT_EQ(f->AntalFel, 1);
+}
+
+TEST_F(Tangenter, HeldKeyRepeatsWithoutTheGuard)
+{
+    modPluvo().SpaerraRepetition = false;
+    starta({rad("aaaa")}, PluvoVisar);
+    tryck(Qt::Key_Return);
+    haallNere(*f, Qt::Key_A, "a", 2);
+    EXPECT_EQ(synligtOrd(), "aaa_");
+}
+
+TEST_F(Tangenter, SpaceAndArrowsMoveTheMenuHighlight)
+{
+    ModPluvo& m = modPluvo();
+    ASSERT_EQ(m.Tillstaand, Huvudmeny);
+    QList<int> steg;
+    for (int i = 0; i < 5; ++i) {
+        tryck(Qt::Key_Space);
+        steg << f->MenyMarkoer;
+    }
+    EXPECT_EQ(steg, (QList<int>{1, 2, 3, 4, 0}));
+
+    for (int i = 0; i < 6; ++i)
+        tryck(Qt::Key_Down);
+    EXPECT_EQ(f->MenyMarkoer, 4);
+    for (int i = 0; i < 6; ++i)
+        tryck(Qt::Key_Up);
+    EXPECT_EQ(f->MenyMarkoer, 0);
+
+    m.Tillstaand = ValPluvo;
+    steg.clear();
+    for (int i = 0; i < 3; ++i) {
+        tryck(Qt::Key_Space);
+        steg << f->MenyMarkoer;
+    }
+    EXPECT_EQ(steg, (QList<int>{1, 2, 0}));
+    for (int i = 0; i < 4; ++i)
+        tryck(Qt::Key_Down);
+    EXPECT_EQ(f->MenyMarkoer, 2);
+}
+
+TEST_F(Tangenter, EscLeavesSubmenusAndDoesNothingInTheMainMenu)
+{
+    ModPluvo& m = modPluvo();
+    const QString loggFoere = f->txtLoggbok.text();
+    tryck(Qt::Key_Escape);
+    EXPECT_EQ(m.Tillstaand, Huvudmeny);
+    EXPECT_FALSE(f->Avbruten);
+    EXPECT_EQ(f->txtLoggbok.text(), loggFoere);
+
+    m.Tillstaand = ValTest;
+    tryck(Qt::Key_Escape);
+    EXPECT_EQ(m.Tillstaand, Huvudmeny);
+
+    m.Tillstaand = ListaGlo;
+    f->labFilnamn->show();
+    f->picUpp->show();
+    f->picNer->show();
+    tryck(Qt::Key_Escape);
+    EXPECT_EQ(m.Tillstaand, Huvudmeny);
+    EXPECT_TRUE(f->labFilnamn->isHidden());
+    EXPECT_TRUE(f->picUpp->isHidden());
+    EXPECT_TRUE(f->picNer->isHidden());
+    EXPECT_TRUE(meddelanden.texter.isEmpty());
+}
+
+TEST_F(Tangenter, EscInARunSetsAvbrutenForTheSummary)
+{
+    starta({rad("sol"), rad("is")}, PluvoVisar);
+    bool avbrutenUnderMeddelande = false;
+    meddelanden.vidVisning = [&] { avbrutenUnderMeddelande = modPluvo().Tillstaand != Huvudmeny; };
+    tryck(Qt::Key_Escape);
+    EXPECT_TRUE(avbrutenUnderMeddelande);
+    ASSERT_EQ(meddelanden.texter.size(), 1);
+    EXPECT_TRUE(meddelanden.texter[0].startsWith(" Övningen har avbrutits. "));
+    EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
+    // Esc does not count as a held key.
+    EXPECT_FALSE(f->TangentNere);
+}
+
+TEST_F(Tangenter, F9ShowsAndHidesTheLockEntry)
+{
+    ASSERT_FALSE(f->menLaas->isVisible());
+    tryck(Qt::Key_F9);
+    EXPECT_TRUE(f->menLaas->isVisible());
+    tryck(Qt::Key_F9);
+    EXPECT_FALSE(f->menLaas->isVisible());
+}
+
+TEST_F(Tangenter, ArrowsStepTheBoardOnlyWhenItIsStepped)
+{
+    ModPluvo& m = modPluvo();
+    m.TavlaPaa = true;
+    m.MusStyrning = false;
+    starta({rad("sol")}, PluvoVisar);
+    tryck(Qt::Key_Return);
+    ASSERT_EQ(m.Tillstaand, PluvoSkriver);
+    for (Etikett* cell : f->labSiffertavla)
+        cell->show();
+    f->picBakaat->show();
+
+    m.TavlaVal = -2;
+    tryck(Qt::Key_Right);
+    EXPECT_EQ(m.TavlaVal, 0);
+    tryck(Qt::Key_Down);
+    EXPECT_EQ(m.TavlaVal, 15);
+    tryck(Qt::Key_Left);
+    EXPECT_EQ(m.TavlaVal, -1);
+    tryck(Qt::Key_Up);
+    EXPECT_EQ(m.TavlaVal, -2);
+    EXPECT_FALSE(f->TangentNere);
+
+    // Under board stepping Space steps the board instead of typing a blank.
+    const int fel = f->AntalFel;
+    tryck(Qt::Key_Space);
+    EXPECT_EQ(f->AntalFel, fel);
+
+    // With the mouse method the arrows do nothing and Space types.
+    m.MusStyrning = true;
+    m.TavlaVal = -2;
+    tryck(Qt::Key_Right);
+    EXPECT_EQ(m.TavlaVal, -2);
+    tryck(Qt::Key_Space);
+    EXPECT_EQ(f->AntalFel, fel + 1);
+}
+
+TEST_F(Tangenter, EnterSetsTheFlagThatNaestaStegReads)
+{
+    starta({rad("sol")}, PluvoVisar);
+    tryck(Qt::Key_Return);
+    EXPECT_TRUE(modPluvo().EnterTryckt);
+    skriv("s");
+    EXPECT_FALSE(modPluvo().EnterTryckt);
+}
+
+TEST_F(Tangenter, PageUpReadsTheStatusLineOnlyWithTheFactLine)
+{
+    // Nothing to hear offscreen; PageUp must simply be safe in every state.
+    tryck(Qt::Key_PageUp);
+    starta({rad("sol")}, PluvoVisar);
+    tryck(Qt::Key_PageUp);
+    EXPECT_EQ(modPluvo().Tillstaand, PluvoVisar);
+    EXPECT_EQ(f->StatusradText(), "Antal uppgifter:,1.Kvar:,1.Antal fel:,0.");
+}
