@@ -1,6 +1,7 @@
 #include "common/FrmAbout.h"
 
 #include "common/FrmBilder.h"
+#include "common/Informationsetikett.h"
 #include "common/Program.h"
 #include "common/Twips.h"
 
@@ -11,28 +12,6 @@ namespace {
 
 constexpr double Bredd = 5400;
 constexpr double Hoejd = 3600;
-const QColor Textfaerg(0, 0, 160);
-
-void saettFont(QWidget* w, double storlek, bool fet)
-{
-    QFont f("Arial");
-    f.setPointSizeF(storlek);
-    f.setBold(fet);
-    w->setFont(f);
-}
-
-QLabel* nyEtikett(QWidget* foraelder, const QString& namn, const QString& text, double storlek, bool fet)
-{
-    auto* l = new QLabel(text, foraelder);
-    l->setObjectName(namn);
-    saettFont(l, storlek, fet);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, Textfaerg);
-    l->setPalette(p);
-    l->adjustSize();
-    return l;
-}
-
 }  // namespace
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
@@ -47,17 +26,17 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     imaRekord->setPixmap(frmBilder().imaBkg(storlek));
     imaRekord->setGeometry(QRect(QPoint(), storlek));
 
-    lblTitle = nyEtikett(this, "lblTitle", Program::Titel, 28, true);
+    lblTitle = nyInformationsetikett(this, "lblTitle", Program::Titel, 28, true);
     Twips::setLeft(lblTitle, (Bredd - Twips::Width(lblTitle)) / 2);
     Twips::setTop(lblTitle, 600);
 
-    lblVersion = nyEtikett(this, "lblVersion", Program::VersionText(), 12, false);
+    lblVersion = nyInformationsetikett(this, "lblVersion", Program::VersionText(), 12, false);
     Twips::setLeft(lblVersion, (Bredd - Twips::Width(lblVersion)) / 2);
     Twips::setTop(lblVersion, 600 + Twips::Height(lblTitle) + 120);
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
-    saettFont(cmdOK, 10, false);
+    saettInformationsfont(cmdOK, 10, false);
     cmdOK->setDefault(true);
     Twips::placera(cmdOK, (Bredd - 1200) / 2, Hoejd - 900, 1200, 420);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

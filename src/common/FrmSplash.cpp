@@ -1,6 +1,7 @@
 #include "common/FrmSplash.h"
 
 #include "common/FrmBilder.h"
+#include "common/Informationsetikett.h"
 #include "common/Program.h"
 #include "common/Twips.h"
 #include "platform/Screen.h"
@@ -18,23 +19,6 @@ constexpr double Hoejd = 4500;
 constexpr double Marginal = 120;
 
 const QColor Bakgrund(255, 238, 192);
-const QColor Textfaerg(0, 0, 160);
-
-QLabel* nyEtikett(QWidget* foraelder, const QString& namn, const QString& text, double storlek, bool fet)
-{
-    auto* l = new QLabel(text, foraelder);
-    l->setObjectName(namn);
-    QFont f("Arial");
-    f.setPointSizeF(storlek);
-    f.setBold(fet);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, Textfaerg);
-    l->setPalette(p);
-    l->adjustSize();
-    return l;
-}
-
 }  // namespace
 
 FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -52,7 +36,7 @@ FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Frame1->setLineWidth(2);
     QPalette ramfaerg = Frame1->palette();
-    ramfaerg.setColor(QPalette::WindowText, Textfaerg);
+    ramfaerg.setColor(QPalette::WindowText, InformationsTextfaerg);
     Frame1->setPalette(ramfaerg);
     const double ramBredd = Bredd - 2 * Marginal;
     Twips::placera(Frame1, Marginal, Marginal, ramBredd, Hoejd - 2 * Marginal);
@@ -62,20 +46,20 @@ FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     imgLogo->setPixmap(frmBilder().imgLogo(QSize(160, 120)));
     Twips::placera(imgLogo, 240, 600, 2400, 1800);
 
-    lblCompany = nyEtikett(Frame1, "lblCompany", "MOLVI", 11, true);
+    lblCompany = nyInformationsetikett(Frame1, "lblCompany", "MOLVI", 11, true);
     Twips::setLeft(lblCompany, 2880);
     Twips::setTop(lblCompany, 360);
-    lblProductName = nyEtikett(Frame1, "lblProductName", Program::Titel, 40, true);
+    lblProductName = nyInformationsetikett(Frame1, "lblProductName", Program::Titel, 40, true);
     Twips::setLeft(lblProductName, 2880);
     Twips::setTop(lblProductName, 840);
-    lblVersion = nyEtikett(Frame1, "lblVersion", Program::VersionText(), 12, false);
+    lblVersion = nyInformationsetikett(Frame1, "lblVersion", Program::VersionText(), 12, false);
     Twips::setLeft(lblVersion, 2880);
     Twips::setTop(lblVersion, 2040);
-    lblBeskrivning = nyEtikett(Frame1, "lblBeskrivning", "Träna stavning och glosor", 12, false);
+    lblBeskrivning = nyInformationsetikett(Frame1, "lblBeskrivning", "Träna stavning och glosor", 12, false);
     Twips::setLeft(lblBeskrivning, 2880);
     Twips::setTop(lblBeskrivning, 2460);
 
-    lblWarning = nyEtikett(Frame1, "lblWarning", "Klicka eller tryck på en tangent för att börja.", 10, false);
+    lblWarning = nyInformationsetikett(Frame1, "lblWarning", "Klicka eller tryck på en tangent för att börja.", 10, false);
     // Centred in the window; the frame sits at Marginal from its left edge.
     Twips::setLeft(lblWarning, (Bredd - Twips::Width(lblWarning)) / 2 - Marginal);
     Twips::setTop(lblWarning, Hoejd - 2 * Marginal - 600);

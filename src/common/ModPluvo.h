@@ -92,6 +92,12 @@ struct ModPluvo {
     QString MeddelandeText;
     QString OeppetLjud;       // quoted path of the open sound, "" when none
     QString MciSvar;          // reply of the last successful sound command
+
+    // The current row of the run list. When AktuelltOrd points at no row
+    // (no run, or a list that has changed under it) it is an empty row, so
+    // drawing and stepping never read outside the list.
+    bool harAktuellRad() const;
+    const Uppgift& aktuellRad() const;
 };
 
 ModPluvo& modPluvo();

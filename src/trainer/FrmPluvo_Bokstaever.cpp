@@ -19,9 +19,9 @@ void FrmPluvo::KontrolleraTangent(int Tecken)
     // next row) must not count against a word that is not being typed.
     if (m.Tillstaand != PluvoSkriver && m.Tillstaand != TestSkriver)
         return;
-    const int rad = m.AktuelltOrd - 1;
-    if (rad < 0 || rad >= int(m.Ordlista.size()) || OrdLaengd < 1 || int(labOrd.size()) < OrdLaengd)
+    if (!m.harAktuellRad() || OrdLaengd < 1 || int(labOrd.size()) < OrdLaengd)
         return;
+    const int rad = m.AktuelltOrd - 1;
 
     m.SkanningsVaentan = 1;
     if (OrdKlart)
@@ -98,10 +98,9 @@ void FrmPluvo::KontrolleraTangent(int Tecken)
 bool FrmPluvo::SoekAlternativOrd(const QString& typed, int Position)
 {
     const ModPluvo& m = modPluvo();
-    const int rad = m.AktuelltOrd - 1;
-    if (typed.isEmpty() || rad < 0 || rad >= int(m.Ordlista.size()))
+    if (typed.isEmpty() || !m.harAktuellRad())
         return false;
-    return ::SoekAlternativOrd(m.TestOrdlista, m.Ordlista[size_t(rad)], typed.at(0), Position);
+    return ::SoekAlternativOrd(m.TestOrdlista, m.aktuellRad(), typed.at(0), Position);
 }
 
 void FrmPluvo::LaeggTillFelord(int Rad)

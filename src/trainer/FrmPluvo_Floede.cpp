@@ -10,16 +10,6 @@
 
 namespace {
 
-const Uppgift& aktuellRad()
-{
-    static const Uppgift tom;
-    const ModPluvo& m = modPluvo();
-    const int rad = m.AktuelltOrd - 1;
-    if (rad < 0 || rad >= int(m.Ordlista.size()))
-        return tom;
-    return m.Ordlista[size_t(rad)];
-}
-
 QString tidNu()
 {
     return Klocka::Tid(Klocka::Nu());
@@ -66,7 +56,7 @@ void FrmPluvo::NaestaSteg()
         if (m.AktuelltOrd < OmgaangStorlek) {
             ++m.AktuelltOrd;
             VisaOrd();
-            if (!aktuellRad().Foerklaring.isEmpty())
+            if (!modPluvo().aktuellRad().Foerklaring.isEmpty())
                 VisaFoerklaring();
         } else {
             VisaSammanfattning();
@@ -91,7 +81,7 @@ void FrmPluvo::NaestaUppgift()
         ++m.AktuelltOrd;
         VisaOrd();
         labFakta[3]->setCaption(QString::number(KvarFigur(OmgaangStorlek, m.AktuelltOrd, FelIOmgaang)));
-        if (!aktuellRad().Foerklaring.isEmpty())
+        if (!modPluvo().aktuellRad().Foerklaring.isEmpty())
             VisaFoerklaring();
     } else if (FelIOmgaang < 1) {
         // A pass without a word typed wrong ends the run.
@@ -114,7 +104,7 @@ void FrmPluvo::NaestaUppgift()
         m.FelOrdlista.assign(size_t(OmgaangStorlek), Uppgift{});
         VisaOrd();
         labFakta[3]->setCaption(QString::number(KvarFigur(OmgaangStorlek, m.AktuelltOrd, FelIOmgaang)));
-        if (!aktuellRad().Foerklaring.isEmpty())
+        if (!modPluvo().aktuellRad().Foerklaring.isEmpty())
             VisaFoerklaring();
     }
 
@@ -167,7 +157,7 @@ void FrmPluvo::VisaOrdetMedRadera()
         return;
 
     m.OrdetVisat = true;
-    const Uppgift& rad = aktuellRad();
+    const Uppgift& rad = modPluvo().aktuellRad();
     txtLoggbok.skrivOrdetVisades(rad.Ord, rad.Foerklaring, OrdFelRaeknat);
 
     if (!labStreck->isHidden())

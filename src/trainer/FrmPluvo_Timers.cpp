@@ -56,10 +56,9 @@ void FrmPluvo::PrataOrd(bool MedOrd)
         StaengLjud();
     }
 
-    const int rad = m.AktuelltOrd - 1;
-    if (rad < 0 || rad >= int(m.Ordlista.size()))
+    if (!m.harAktuellRad())
         return;
-    const Uppgift& u = m.Ordlista[size_t(rad)];
+    const Uppgift& u = m.aktuellRad();
 
     QString T1;
     if (MedOrd)

@@ -10,16 +10,6 @@
 
 namespace {
 
-const Uppgift& aktuellRad()
-{
-    static const Uppgift tom;
-    const ModPluvo& m = modPluvo();
-    const int rad = m.AktuelltOrd - 1;
-    if (rad < 0 || rad >= int(m.Ordlista.size()))
-        return tom;
-    return m.Ordlista[size_t(rad)];
-}
-
 // The font size at which a text measured `bredd` wide at `storlek` fits
 // within nine tenths of the screen.
 double passandeStorlek(double bredd, double storlek)
@@ -83,7 +73,7 @@ void FrmPluvo::VisaOrd()
 {
     ModPluvo& m = modPluvo();
     m.OrdetVisat = false;
-    const QString ord = aktuellRad().Ord;
+    const QString ord = modPluvo().aktuellRad().Ord;
 
     // The measuring label works in the letter font the settings chose.
     QFont matt = labTest->font();
@@ -137,7 +127,7 @@ void FrmPluvo::VisaOrd()
 
 void FrmPluvo::VisaFoerklaring()
 {
-    const QString foerklaring = aktuellRad().Foerklaring;
+    const QString foerklaring = modPluvo().aktuellRad().Foerklaring;
     labTest->setCaption(foerklaring);
     labFoerklaring[0]->setFontSize(
         passandeStorlek(Twips::Width(labTest), std::max(1, modPluvo().OrdStorlek)));
