@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using TestSupport::ansi;
 using TestSupport::lasFil;
 using TestSupport::skrivFil;
 
@@ -28,13 +29,6 @@ struct Fraaga {
         };
     }
 };
-
-QByteArray ansi(const QString& text)
-{
-    const AnsiKodning kodad = tillAnsi(text);
-    EXPECT_TRUE(kodad.ok());
-    return kodad.bytes;
-}
 
 class ExerciseFile : public ::testing::Test {
 protected:

@@ -7,31 +7,15 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sndfile.h>
-
 #include <vector>
 
-namespace {
+using TestSupport::skrivWav;
 
-bool skrivWav(const QString& vaeg, int ms)
-{
-    SF_INFO info{};
-    info.samplerate = 8000;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* sf = sf_open(QFile::encodeName(vaeg).constData(), SFM_WRITE, &info);
-    if (!sf)
-        return false;
-    std::vector<short> prov(size_t(8 * ms), short(1000));
-    sf_writef_short(sf, prov.data(), sf_count_t(prov.size()));
-    sf_close(sf);
-    return true;
-}
+namespace {
 
 QString status(const QString& q, const QString& vad)
 {

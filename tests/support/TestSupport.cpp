@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "common/Ansi1252.h"
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
 #include "trainer/FrmPluvo.h"
@@ -11,6 +12,10 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <vector>
 
 namespace TestSupport {
 
@@ -39,6 +44,42 @@ QByteArray lasFil(const QString& vaeg)
 {
     QFile f(vaeg);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray ansi(const QString& text)
+{
+    const AnsiKodning kodad = tillAnsi(text);
+    EXPECT_TRUE(kodad.ok()) << text.toStdString();
+    return kodad.bytes;
+}
+
+bool skrivWav(const QString& vaeg, int ms)
+{
+    SF_INFO info{};
+    info.samplerate = 8000;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* sf = sf_open(QFile::encodeName(vaeg).constData(), SFM_WRITE, &info);
+    if (!sf)
+        return false;
+    std::vector<short> prov(size_t(8 * ms), short(1000));
+    sf_writef_short(sf, prov.data(), sf_count_t(prov.size()));
+    sf_close(sf);
+    return true;
+}
+
+Uppgift rad(const QString& ord, const QString& foerklaring, const QString& ordUttal, const QString& foerklaringUttal)
+{
+    return Uppgift{ord, ordUttal, foerklaring, foerklaringUttal};
+}
+
+void laddaIn(const Uppgiftslista& rader, int typ)
+{
+    ModPluvo& m = modPluvo();
+    m.OevningsOrdlista = rader;
+    m.AntalOrd = int(rader.size());
+    m.OevningsTyp = typ;
+    m.BlandaKoersel = false;
 }
 
 MsgBoxInspelare::MsgBoxInspelare(MsgSvar s) : svar(s)
@@ -74,6 +115,18 @@ void tryckTecken(FrmPluvo& f, QChar tecken)
 void tryckTangent(FrmPluvo& f, Qt::Key tangent)
 {
     QTest::keyClick(f.picTaTangent, tangent);
+}
+
+void skriv(FrmPluvo& f, const QString& text)
+{
+    for (const QChar c : text)
+        tryckTecken(f, c);
+}
+
+void tryckKod(FrmPluvo& f, int kod)
+{
+    f.Form_KeyPress(kod);
+    f.Form_KeyUp();
 }
 
 }  // namespace TestSupport

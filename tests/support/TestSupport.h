@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Uppgift.h"
 #include "platform/MessageBox.h"
 
 #include <QString>
@@ -12,6 +13,9 @@ class FrmPluvo;
 // Helpers shared by the tests.
 namespace TestSupport {
 
+// The line end of exercise files, messages and the logbook.
+inline const QString CRLF = QStringLiteral("\r\n");
+
 // Empties the settings file and the shared state: a fresh program run.
 void nyStart();
 
@@ -21,6 +25,22 @@ void skrivInstaellning(const QString& sektion, const QString& nyckel, const QStr
 // Writes bytes to a file, creating its folder.
 void skrivFil(const QString& vaeg, const QByteArray& innehaall);
 QByteArray lasFil(const QString& vaeg);
+
+// A text as Windows-1252 bytes, as the exercise files hold it; a character
+// the code page lacks fails the test.
+QByteArray ansi(const QString& text);
+
+// Writes `ms` milliseconds of a steady 8 kHz mono WAV sound; false when the
+// file cannot be written.
+bool skrivWav(const QString& vaeg, int ms);
+
+// One row of an exercise: the word, its explanation and their sounds.
+Uppgift rad(const QString& ord, const QString& foerklaring = {}, const QString& ordUttal = {},
+            const QString& foerklaringUttal = {});
+
+// Puts `rader` in as the loaded exercise of type `typ`, to be run in file
+// order.
+void laddaIn(const Uppgiftslista& rader, int typ = 1);
 
 // Answers every message box with `svar` and records each call.
 class MsgBoxInspelare {
@@ -40,5 +60,12 @@ std::unique_ptr<FrmPluvo> startaTraeningsfoenster(const QString& programMapp);
 // key catcher as real key events (press and release).
 void tryckTecken(FrmPluvo& f, QChar tecken);
 void tryckTangent(FrmPluvo& f, Qt::Key tangent);
+
+// Types a text one character at a time with tryckTecken.
+void skriv(FrmPluvo& f, const QString& text);
+
+// Gives a key code straight to the window's key handlers: Form_KeyPress,
+// then Form_KeyUp.
+void tryckKod(FrmPluvo& f, int kod);
 
 }  // namespace TestSupport

@@ -3,15 +3,11 @@
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
 #include "platform/SettingsStore.h"
-#include "support/TestSupport.h"
-#include "trainer/FrmPluvo.h"
+#include "support/TraeningsFixtur.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -20,58 +16,8 @@ using namespace TestSupport;
 
 namespace {
 
-// Answers every message window with Enter as soon as it is up and keeps
-// its texts, so no test waits on a modal window.
-class Meddelanden {
-public:
-    Meddelanden()
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                texter << modPluvo().MeddelandeText;
-                QTest::keyClick(w, Qt::Key_Return);
-            }
-        });
-        m_timer.start();
-    }
-    QStringList texter;
-
-private:
-    QTimer m_timer;
-};
-
-class FilvalTest : public ::testing::Test {
+class FilvalTest : public OevningsmappFixtur {
 protected:
-    void SetUp() override
-    {
-        nyStart();
-        ASSERT_TRUE(m_program.isValid());
-        m_oevningar = m_program.path() + "/Övningar";
-        QDir().mkpath(m_oevningar);
-        skrivInstaellning("Filkatalog", "Path", m_oevningar);
-    }
-
-    void skrivOevning(const QString& namn, const QByteArray& rader = "hund (dog)\r\nkatt (cat)\r\n")
-    {
-        skrivFil(m_oevningar + "/" + namn, "[Pluvo 7.0.7]\r\n" + rader);
-    }
-
-    std::unique_ptr<FrmPluvo> starta(const QString& aktuell = QString())
-    {
-        if (!aktuell.isEmpty())
-            skrivInstaellning("Aktuell", "Filnamn", m_oevningar + "/" + aktuell);
-        auto f = startaTraeningsfoenster(m_program.path());
-        QObject::connect(&f->tspPluvo, &TextSpeaker::talade, [this](const QString& t) { m_talat << t; });
-        return f;
-    }
-
-    static void laesUpp()
-    {
-        modPluvo().TalFinns = true;
-        modPluvo().LaesMeny = true;
-    }
-
     // From the main menu: "Hämta" and the type's hot letter.
     static void oeppnaTyp(FrmPluvo& f, QChar typ)
     {
@@ -91,14 +37,6 @@ protected:
         }
         return r;
     }
-
-    static int tillstaand() { return modPluvo().Tillstaand; }
-
-    QTemporaryDir m_program;
-    QString m_oevningar;
-    QStringList m_talat;
-    MsgBoxInspelare m_msgBox;
-    Meddelanden m_meddelanden;
 };
 
 }  // namespace

@@ -3,15 +3,12 @@
 // Pluvo with some letters wrong, answer the summary, end the program, and
 // read the logbook file written at exit.
 #include "common/ModPluvo.h"
-#include "support/TestSupport.h"
+#include "support/TraeningsFixtur.h"
 #include "trainer/FrmPluvo.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,27 +16,6 @@
 using namespace TestSupport;
 
 namespace {
-
-// Answers every message window with Enter as soon as it is up and keeps
-// its texts, so the run never waits on a modal window.
-class Meddelanden {
-public:
-    Meddelanden()
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                texter << modPluvo().MeddelandeText;
-                QTest::keyClick(w, Qt::Key_Return);
-            }
-        });
-        m_timer.start();
-    }
-    QStringList texter;
-
-private:
-    QTimer m_timer;
-};
 
 class HelaVaegenTest : public ::testing::Test {
 protected:
@@ -60,19 +36,12 @@ protected:
     }
     void TearDown() override { unsetenv("PLUVO_DISKETT"); }
 
-    // Types a text one character at a time.
-    static void skriv(FrmPluvo& f, const QString& text)
-    {
-        for (QChar c : text)
-            tryckTecken(f, c);
-    }
-
     QTemporaryDir m_mapp;
     QString m_program;
     QString m_oevningar;
     QString m_diskett;
     MsgBoxInspelare m_msgBox;
-    Meddelanden m_meddelanden;
+    MeddelandeSvarare m_meddelanden;
 };
 
 }  // namespace

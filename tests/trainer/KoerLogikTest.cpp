@@ -1,4 +1,5 @@
 #include "common/ModPluvo.h"
+#include "support/TestSupport.h"
 #include "trainer/KoerLogik.h"
 
 #include <gtest/gtest.h>
@@ -6,15 +7,10 @@
 #include <algorithm>
 #include <memory>
 
+using TestSupport::CRLF;
+using TestSupport::rad;
+
 namespace {
-
-const QString CRLF = QStringLiteral("\r\n");
-
-Uppgift rad(const QString& ord, const QString& foerklaring = {}, const QString& ordUttal = {},
-            const QString& foerklaringUttal = {})
-{
-    return Uppgift{ord, ordUttal, foerklaring, foerklaringUttal};
-}
 
 // Ten rows of which three have an explanation.
 Uppgiftslista tioRader()

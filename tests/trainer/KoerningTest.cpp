@@ -1,122 +1,21 @@
 // Runs driven through the training window with real key events: starting a
 // run, the word on screen, passes, summaries, Backspace, Enter and Esc.
-#include "common/FrmMeddelande.h"
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
-#include "platform/Clock.h"
 #include "platform/Screen.h"
-#include "support/TestSupport.h"
-#include "trainer/FrmPluvo.h"
+#include "support/TraeningsFixtur.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
 #include <type_traits>
 
-// Failures show the texts themselves.
-static void PrintTo(const QString& text, std::ostream* ut)
-{
-    *ut << '"' << text.toStdString() << '"';
-}
+using namespace TestSupport;
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
-const QString Tid = QStringLiteral("10:11:12");
-
-Uppgift rad(const QString& ord, const QString& foerklaring = {})
-{
-    return Uppgift{ord, {}, foerklaring, {}};
-}
-
-// Closes every message window with Enter, as the pupil does, and keeps its
-// text; `vidVisning` runs while the window is up.
-class Meddelanden {
-public:
-    Meddelanden()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* foenster = qobject_cast<FrmMeddelande*>(QApplication::activeModalWidget());
-            if (!foenster)
-                return;
-            texter << modPluvo().MeddelandeText;
-            if (vidVisning)
-                vidVisning();
-            QTest::keyClick(foenster, Qt::Key_Return);
-        });
-        m_timer.start(5);
-    }
-    QStringList texter;
-    std::function<void()> vidVisning;
-
-private:
-    QTimer m_timer;
-};
-
-class Koerning : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        TestSupport::nyStart();
-        Klocka::saettNuKaella([] { return QDateTime(QDate(2024, 5, 6), QTime(10, 11, 12)); });
-        f = TestSupport::startaTraeningsfoenster(mapp.path());
-        modPluvo().PipVidFel = false;
-    }
-
-    void TearDown() override
-    {
-        f.reset();
-        Klocka::saettNuKaella({});
-    }
-
-    void starta(const Uppgiftslista& rader, int laege, bool omvaend = false)
-    {
-        ModPluvo& m = modPluvo();
-        m.OevningsOrdlista = rader;
-        m.AntalOrd = int(rader.size());
-        m.OevningsTyp = 1;
-        m.BlandaKoersel = false;
-        f->Omvaend = omvaend;
-        foere = f->txtLoggbok.text().size();
-        f->SaettLaege(laege);
-    }
-
-    // The logbook written since the run was started.
-    QString logg() const { return f->txtLoggbok.text().mid(foere); }
-
-    void skriv(const QString& text)
-    {
-        for (const QChar c : text)
-            TestSupport::tryckTecken(*f, c);
-    }
-    void tryck(Qt::Key tangent) { TestSupport::tryckTangent(*f, tangent); }
-
-    // The word as the pupil sees it: hidden letters as "_".
-    QString synligtOrd() const
-    {
-        QString text;
-        for (int i = 0; i < f->OrdLaengd; ++i)
-            text += f->labOrd[size_t(i)]->isHidden() ? QString("_") : f->labOrd[size_t(i)]->Caption();
-        return text;
-    }
-    QString foerklaring() const
-    {
-        QString text;
-        for (int i = 0; i < f->FoerklaringLaengd; ++i)
-            text += f->labFoerklaring[size_t(i)]->Caption();
-        return text;
-    }
-
-    QTemporaryDir mapp;
-    std::unique_ptr<FrmPluvo> f;
-    Meddelanden meddelanden;
-    qsizetype foere = 0;
-};
+class Koerning : public KoerningsFixtur {};
 
 }  // namespace
 
@@ -592,10 +491,11 @@ TEST_F(Koerning, QueuedSpeechAndSoundStopBeforeTheSummary)
     QString koadUnderMeddelande = "?";
     int prataUnderMeddelande = -1;
     int kontrollUnderMeddelande = -1;
-    meddelanden.vidVisning = [&] {
+    meddelanden.medanOeppet = [&] {
         koadUnderMeddelande = f->KoadText;
         prataUnderMeddelande = f->timPrata.Interval();
         kontrollUnderMeddelande = f->timKontroll.Interval();
+        return true;
     };
     tryck(Qt::Key_Return);
     ASSERT_EQ(meddelanden.texter.size(), 1);
@@ -610,7 +510,10 @@ TEST_F(Koerning, QueuedSpeechStopsBeforeTheAbortSummary)
     f->KoadText = "het";
     f->timPrata.setInterval(100);
     QString koadUnderMeddelande = "?";
-    meddelanden.vidVisning = [&] { koadUnderMeddelande = f->KoadText; };
+    meddelanden.medanOeppet = [&] {
+        koadUnderMeddelande = f->KoadText;
+        return true;
+    };
     tryck(Qt::Key_Escape);
     ASSERT_EQ(meddelanden.texter.size(), 1);
     EXPECT_EQ(koadUnderMeddelande, "");

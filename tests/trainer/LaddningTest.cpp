@@ -6,7 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/SettingsStore.h"
-#include "support/TestSupport.h"
+#include "support/TraeningsFixtur.h"
 #include "trainer/FrmPluvo.h"
 #include "trainer/OevningsNamn.h"
 
@@ -16,29 +16,19 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
 #include <set>
 
-using TestSupport::MsgBoxInspelare;
+using namespace TestSupport;
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
 const QString Inga = QStringLiteral("Övningen innehåller inga godkända ord");
 const QString EjInlaest = QStringLiteral("Aktuell övning: Ej inläst");
 const QString Fraaga = QStringLiteral(
     "Denna övning tycks ha skapats med en äldre version av Pluvo.\r\nSkall övningen konverteras vid inläsning?");
-
-QByteArray ansi(const QString& text)
-{
-    const AnsiKodning k = tillAnsi(text);
-    EXPECT_TRUE(k.ok()) << text.toStdString();
-    return k.bytes;
-}
 
 // An exercise file as the editor writes it: header, lines, CRLF after each.
 QByteArray oevning(const QStringList& rader)
@@ -53,30 +43,6 @@ int antalInlaesningar(const QString& loggbok)
 {
     return int(loggbok.count(QStringLiteral("**** Aktuell övning: ")));
 }
-
-// Answers the message window (modal) with Enter and keeps its texts, so a
-// test never waits for a pupil.
-class MeddelandeSvarare {
-public:
-    MeddelandeSvarare()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            if (auto* lab = modal->findChild<QLabel*>("labMeddelande"))
-                texter << lab->text();
-            else
-                texter << QString();
-            QTest::keyClick(modal, Qt::Key_Return);
-        });
-        m_timer.start(10);
-    }
-    QStringList texter;
-
-private:
-    QTimer m_timer;
-};
 
 class LaddningTest : public ::testing::Test {
 protected:

@@ -1,12 +1,13 @@
 #include "common/ModPluvo.h"
+#include "support/TestSupport.h"
 #include "trainer/Loggbok.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
 
-namespace {
+using TestSupport::CRLF;
 
-const QString CRLF = QStringLiteral("\r\n");
+namespace {
 
 // A logbook with an exercise loaded and a Pluvo run started, as every run's
 // lines follow those two.

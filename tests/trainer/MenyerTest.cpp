@@ -3,41 +3,15 @@
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
 #include "platform/Screen.h"
-#include "support/TestSupport.h"
-#include "trainer/FrmPluvo.h"
+#include "support/TraeningsFixtur.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
 
 namespace {
-
-// Answers every message window with Enter as soon as it is up and keeps
-// its texts, so no test waits on a modal window.
-class Meddelanden {
-public:
-    Meddelanden()
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                texter << modPluvo().MeddelandeText;
-                QTest::keyClick(w, Qt::Key_Return);
-            }
-        });
-        m_timer.start();
-    }
-    QStringList texter;
-
-private:
-    QTimer m_timer;
-};
 
 // Counts the close requests a window gets.
 class StaengRaeknare : public QObject {
@@ -53,43 +27,8 @@ protected:
     }
 };
 
-class MenyerTest : public ::testing::Test {
+class MenyerTest : public OevningsmappFixtur {
 protected:
-    void SetUp() override
-    {
-        nyStart();
-        ASSERT_TRUE(m_program.isValid());
-        m_oevningar = m_program.path() + "/Övningar";
-        QDir().mkpath(m_oevningar);
-        skrivInstaellning("Filkatalog", "Path", m_oevningar);
-    }
-
-    void skrivOevning(const QString& namn, const QByteArray& rader = "hund (dog)\r\nkatt (cat)\r\n")
-    {
-        skrivFil(m_oevningar + "/" + namn, "[Pluvo 7.0.7]\r\n" + rader);
-    }
-
-    // Starts with this exercise remembered as the current one.
-    std::unique_ptr<FrmPluvo> startaMed(const QString& namn)
-    {
-        skrivInstaellning("Aktuell", "Filnamn", m_oevningar + "/" + namn);
-        return starta();
-    }
-
-    std::unique_ptr<FrmPluvo> starta()
-    {
-        auto f = startaTraeningsfoenster(m_program.path());
-        m_talat.clear();
-        QObject::connect(&f->tspPluvo, &TextSpeaker::talade, [this](const QString& t) { m_talat << t; });
-        return f;
-    }
-
-    static void laesUpp()
-    {
-        modPluvo().TalFinns = true;
-        modPluvo().LaesMeny = true;
-    }
-
     static QStringList rubriker(const FrmPluvo& f)
     {
         QStringList r;
@@ -129,14 +68,6 @@ protected:
             }
         }
     }
-
-    static int tillstaand() { return modPluvo().Tillstaand; }
-
-    QTemporaryDir m_program;
-    QString m_oevningar;
-    QStringList m_talat;
-    MsgBoxInspelare m_msgBox;
-    Meddelanden m_meddelanden;
 };
 
 }  // namespace
@@ -413,7 +344,7 @@ TEST_F(MenyerTest, TypeMenuOpensOnTheLoadedType)
             skrivOevning(fall.fil);
         nyStart();
         skrivInstaellning("Filkatalog", "Path", m_oevningar);
-        auto f = startaMed(fall.fil);
+        auto f = starta(fall.fil);
         tryckTecken(*f, u'h');
         vaentaMarkerad(*f, fall.markoer);
     }
@@ -422,7 +353,7 @@ TEST_F(MenyerTest, TypeMenuOpensOnTheLoadedType)
 TEST_F(MenyerTest, EscLeavesSubmenusAndLists)
 {
     skrivOevning("a.glo");
-    auto f = startaMed("a.glo");
+    auto f = starta("a.glo");
     ASSERT_EQ(modPluvo().OevningsTyp, 3);
     ASSERT_TRUE(modPluvo().VaendGlo);
 
@@ -458,7 +389,7 @@ TEST_F(MenyerTest, EscLeavesSubmenusAndLists)
 TEST_F(MenyerTest, PluvoOnAReversibleTypeOpensTheSubmenu)
 {
     skrivOevning("a.glo");
-    auto f = startaMed("a.glo");
+    auto f = starta("a.glo");
     laesUpp();
     const double huvudHoejd = Twips::Height(f->shaRam[1]);
     QList<int> toppar;
@@ -509,7 +440,7 @@ TEST_F(MenyerTest, PluvoOnAReversibleTypeOpensTheSubmenu)
 TEST_F(MenyerTest, SubmenuStartsNormalOrReversedRuns)
 {
     skrivOevning("a.glo");
-    auto f = startaMed("a.glo");
+    auto f = starta("a.glo");
     struct Fall {
         QChar laege;
         QChar val;
@@ -533,7 +464,7 @@ TEST_F(MenyerTest, SubmenuStartsNormalOrReversedRuns)
 TEST_F(MenyerTest, PluvoOnAnotherTypeStartsAtOnce)
 {
     skrivOevning("a.rtt");
-    auto f = startaMed("a.rtt");
+    auto f = starta("a.rtt");
     ASSERT_EQ(modPluvo().OevningsTyp, 1);
     ASSERT_FALSE(modPluvo().VaendRtt);
     tryckTecken(*f, u'p');
@@ -559,7 +490,7 @@ TEST_F(MenyerTest, AModeWithNothingLoadedAsksForAnExercise)
 TEST_F(MenyerTest, MouseClicksChooseItems)
 {
     skrivOevning("a.glo");
-    auto f = startaMed("a.glo");
+    auto f = starta("a.glo");
     QTest::mouseClick(f->labMenyVal[3], Qt::LeftButton);
     EXPECT_EQ(tillstaand(), HaemtaMeny);
     QTest::mouseClick(f->labMenyVal[4], Qt::LeftButton);
@@ -599,7 +530,7 @@ TEST_F(MenyerTest, PointingAtAnItemHighlightsIt)
 TEST_F(MenyerTest, KeysInARunGoToTheWord)
 {
     skrivOevning("a.rtt", "hund\r\n");
-    auto f = startaMed("a.rtt");
+    auto f = starta("a.rtt");
     tryckTecken(*f, u'p');
     ASSERT_EQ(tillstaand(), PluvoVisar);
     // A letter while the word is shown hides it and counts as typed.
@@ -615,7 +546,7 @@ TEST_F(MenyerTest, KeysInARunGoToTheWord)
 TEST_F(MenyerTest, KeysInALaesRunAreIgnored)
 {
     skrivOevning("a.rtt", "hund\r\nkatt\r\n");
-    auto f = startaMed("a.rtt");
+    auto f = starta("a.rtt");
     tryckTecken(*f, u'l');
     ASSERT_EQ(tillstaand(), Laeser);
     const QString logg = f->txtLoggbok.text();

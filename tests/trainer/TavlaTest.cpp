@@ -4,41 +4,16 @@
 #include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/TavlaLogik.h"
-#include "support/TestSupport.h"
+#include "support/TraeningsFixtur.h"
 #include "trainer/FrmPluvo.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
 
 namespace {
-
-// Answers the modal message window with Enter and keeps its texts, so a
-// test never waits for a pupil.
-class MeddelandeSvarare {
-public:
-    MeddelandeSvarare()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            const auto* lab = modal->findChild<QLabel*>("labMeddelande");
-            texter << (lab ? lab->text() : QString());
-            QTest::keyClick(modal, Qt::Key_Return);
-        });
-        m_timer.start(10);
-    }
-    QStringList texter;
-
-private:
-    QTimer m_timer;
-};
 
 class TavlaStegning : public ::testing::Test {
 protected:
@@ -55,22 +30,15 @@ protected:
         skrivInstaellning("Styrning", "kant", kant);
         f = startaTraeningsfoenster(m_mapp.path());
         f->timEnTangent.setEnabled(false);
-        ModPluvo& m = modPluvo();
-        m.OevningsOrdlista.clear();
+        Uppgiftslista rader;
         for (const QString& o : ord)
-            m.OevningsOrdlista.push_back(Uppgift{o, {}, {}, {}});
-        m.AntalOrd = int(ord.size());
-        m.OevningsTyp = 1;
-        m.BlandaKoersel = false;
+            rader.push_back(rad(o));
+        laddaIn(rader);
         f->SaettLaege(PluvoVisar);
-        ASSERT_EQ(m.Tillstaand, PluvoVisar);
+        ASSERT_EQ(modPluvo().Tillstaand, PluvoVisar);
     }
 
-    void tangent(int kod)
-    {
-        f->Form_KeyPress(kod);
-        f->Form_KeyUp();
-    }
+    void tangent(int kod) { tryckKod(*f, kod); }
     void space() { tangent(32); }
     void enter() { tangent(13); }
 

@@ -5,69 +5,20 @@
 #include "common/SpeechSound.h"
 #include "common/TavlaLogik.h"
 #include "platform/Clock.h"
-#include "support/TestSupport.h"
+#include "support/TraeningsFixtur.h"
 #include "trainer/FrmPluvo.h"
 #include "trainer/KoerLogik.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <sndfile.h>
-
-#include <functional>
-#include <vector>
-
 using namespace TestSupport;
 
 namespace {
-
-// Answers the modal message window with Enter and keeps its texts. A test
-// may act while the window is open, before it is answered.
-class MeddelandeSvarare {
-public:
-    explicit MeddelandeSvarare(std::function<bool()> medanOeppet = {}) : m_medanOeppet(std::move(medanOeppet))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            // The open window's own moment: answered once it returns true.
-            if (m_medanOeppet && !m_medanOeppet())
-                return;
-            const auto* lab = modal->findChild<QLabel*>("labMeddelande");
-            texter << (lab ? lab->text() : QString());
-            QTest::keyClick(modal, Qt::Key_Return);
-        });
-        m_timer.start(10);
-    }
-    QStringList texter;
-
-private:
-    std::function<bool()> m_medanOeppet;
-    QTimer m_timer;
-};
-
-bool skrivWav(const QString& vaeg, int ms)
-{
-    SF_INFO info{};
-    info.samplerate = 8000;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* sf = sf_open(QFile::encodeName(vaeg).constData(), SFM_WRITE, &info);
-    if (!sf)
-        return false;
-    std::vector<short> prov(size_t(8 * ms), short(800));
-    sf_writef_short(sf, prov.data(), sf_count_t(prov.size()));
-    sf_close(sf);
-    return true;
-}
 
 QString citerad(const QString& vaeg)
 {
@@ -109,26 +60,13 @@ protected:
         roest2 = std::make_unique<QSignalSpy>(&f->tspPluvo2, &TextSpeaker::talade);
     }
 
-    void laddaIn(const Uppgiftslista& rader, int typ = 1)
-    {
-        ModPluvo& m = modPluvo();
-        m.OevningsOrdlista = rader;
-        m.AntalOrd = int(rader.size());
-        m.OevningsTyp = typ;
-        m.BlandaKoersel = false;
-    }
-
     void koer(const Uppgiftslista& rader, int laege = PluvoVisar, int typ = 1)
     {
         laddaIn(rader, typ);
         f->SaettLaege(laege);
     }
 
-    void tangent(int kod)
-    {
-        f->Form_KeyPress(kod);
-        f->Form_KeyUp();
-    }
+    void tangent(int kod) { tryckKod(*f, kod); }
 
     // Seconds after the first text until the second is due, for the voice
     // that spoke the first text.
