@@ -84,7 +84,7 @@ struct ModPluvo {
     bool EnterTryckt = false;
 
     // --- Letter board and scanning ---
-    int TavlaVal = -2;        // 0..29 a cell, -1 back, -2 next
+    int TavlaVal = 0;         // 0..29 a cell, -1 back, -2 next
     QColor MenyFaerg;         // normal colour of menu items and cells
     int SkanningsVaentan = 0; // one-key ticks still to skip
 

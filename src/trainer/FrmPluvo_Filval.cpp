@@ -139,6 +139,10 @@ int FrmPluvo::AktuellFilIndex()
 
 void FrmPluvo::picNer_MouseDown()
 {
+    // Once a file is being opened the list is gone; a scan tick during the
+    // loading message must not step it or bring back its mouth picture.
+    if (labFilnamn->isHidden())
+        return;
     if (FilIndex < filPluvo.ListCount() - 1)
         ++FilIndex;
     else
@@ -150,6 +154,8 @@ void FrmPluvo::picNer_MouseDown()
 
 void FrmPluvo::picUpp_MouseDown()
 {
+    if (labFilnamn->isHidden())
+        return;
     if (FilIndex > 0)
         --FilIndex;
     else

@@ -229,6 +229,7 @@ TEST_F(Bokstavstavla, TheHighlightFollowsTheRules)
         return b->BorderStyle() == (markerat ? 1 : 0) && b->BackColor() == (markerat ? knapp : f->BackColor());
     };
     ASSERT_NE(ord, m.MenyFaerg);
+    const int markoer = m.TavlaVal;
 
     MarkeraVal(-1);
     EXPECT_TRUE(bild(f->picBakaat, true));
@@ -261,7 +262,7 @@ TEST_F(Bokstavstavla, TheHighlightFollowsTheRules)
     EXPECT_TRUE(bild(f->picBakaat, false));
     for (const Etikett* cell : f->labSiffertavla)
         EXPECT_TRUE(normal(cell));
-    EXPECT_EQ(m.TavlaVal, Tavla::Naesta);  // the caller sets the cursor, not MarkeraVal
+    EXPECT_EQ(m.TavlaVal, markoer);  // the caller sets the cursor, not MarkeraVal
 }
 
 TEST_F(Bokstavstavla, TheBoardIsLaidOutInTwoRowsWithItsPicturesAndFrame)

@@ -269,6 +269,28 @@ TEST_F(FilvalTest, AClickOnTheNameLoadsItAndAlwaysReturnsToTheMainMenu)
     EXPECT_TRUE(f->labFilnamn->isHidden());
 }
 
+TEST_F(FilvalTest, AScanTickDuringTheLoadingMessageLeavesTheClosedListAlone)
+{
+    skrivOevning("tom.glo", "");
+    skrivOevning("zebra.gls", "zebra (sebra)\r\n");
+    auto f = starta();
+    oeppnaTyp(*f, u'g');
+    ASSERT_EQ(visat(*f), " tom.glo ");
+    // The one-key scan goes on while the message is up.
+    m_meddelanden.medanOeppet = [&] {
+        f->timEnTangent_Timer();
+        f->timEnTangent_Timer();
+        f->timEnTangent_Timer();
+        return true;
+    };
+    tryckTangent(*f, Qt::Key_Return);
+    EXPECT_EQ(m_meddelanden.texter, QStringList{"Övningen innehåller inga godkända ord"});
+    EXPECT_EQ(tillstaand(), Huvudmeny);
+    EXPECT_EQ(visat(*f), " tom.glo ");
+    EXPECT_TRUE(f->imaMun->isHidden());
+    EXPECT_TRUE(f->labFilnamn->isHidden());
+}
+
 TEST_F(FilvalTest, ATypeWithoutFilesGivesTheMessageAndTheMainMenu)
 {
     skrivOevning("a.rtt");
