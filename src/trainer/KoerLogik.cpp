@@ -1,5 +1,6 @@
 #include "trainer/KoerLogik.h"
 
+#include "common/ExerciseFormat.h"
 #include "common/ModPluvo.h"
 
 #include <QDateTime>
@@ -103,14 +104,9 @@ bool SoekAlternativOrd(const Uppgiftslista& testOrdlista, const Uppgift& aktuell
 
 QString FelordRad(const Uppgift& rad)
 {
-    QString text = rad.Ord;
-    if (!rad.OrdUttal.isEmpty())
-        text += "[" + rad.OrdUttal + "]";
-    if (!rad.Foerklaring.isEmpty())
-        text += " (" + rad.Foerklaring + ")";
-    if (!rad.FoerklaringUttal.isEmpty())
-        text += "[" + rad.FoerklaringUttal + "]";
-    return text;
+    // The exercise line itself: a pronunciation of a missing explanation is
+    // left out, so the editor never reads it as the word's.
+    return OevningsRad(rad);
 }
 
 bool LaeggTillFelord(QStringList& felord, const QString& rad)

@@ -207,6 +207,8 @@ TEST(Felord, LineOfTheRowAndNoDuplicates)
     EXPECT_EQ(FelordRad(rad("hund", "dog")), "hund (dog)");
     EXPECT_EQ(FelordRad(rad("hund", "dog", "hunnd", "dogg")), "hund[hunnd] (dog)[dogg]");
     EXPECT_EQ(FelordRad(rad("dog", "hund", "", "hunnd")), "dog (hund)[hunnd]");
+    // A line like "ord ()[x]" loads with a pronunciation but no explanation.
+    EXPECT_EQ(FelordRad(rad("ord", "", "", "x")), "ord");
 
     QStringList lista;
     EXPECT_TRUE(LaeggTillFelord(lista, "hund (dog)"));

@@ -444,6 +444,58 @@ TEST_F(Koerning, EscAtTheFirstWordOfTheSecondPass)
     EXPECT_TRUE(f->labOrd[0]->isHidden());
 }
 
+TEST_F(Koerning, EscAtTheThirdRowCountsTheRowsDoneAndLeft)
+{
+    Uppgiftslista rader;
+    for (int i = 0; i < 10; ++i)
+        rader.push_back(rad("o" + QString(QChar('a' + i))));
+
+    // Row 1 typed wrong, row 2 right, row 3 not yet wrong: Kvar 10 - 3 + 1 + 1.
+    starta(rader, PluvoVisar);
+    tryck(Qt::Key_Return);
+    skriv("xoa");
+    tryck(Qt::Key_Return);
+    tryck(Qt::Key_Return);
+    skriv("ob");
+    tryck(Qt::Key_Return);
+    tryck(Qt::Key_Return);
+    tryck(Qt::Key_Escape);
+    EXPECT_EQ(meddelanden.texter,
+              QStringList{" Övningen har avbrutits. " + CRLF + " Du har pluvot" + CRLF + "till 1 ord " + CRLF +
+                          " och har 9 kvar. "});
+    EXPECT_TRUE(logg().endsWith("Övningen avbruten - 9 ord kvar - " + Tid + CRLF + CRLF));
+    meddelanden.texter.clear();
+
+    // The same after row 3 has been counted wrong: Kvar 10, and row 3 is done.
+    starta(rader, PluvoVisar);
+    tryck(Qt::Key_Return);
+    skriv("xoa");
+    tryck(Qt::Key_Return);
+    tryck(Qt::Key_Return);
+    skriv("ob");
+    tryck(Qt::Key_Return);
+    tryck(Qt::Key_Return);
+    skriv("x");
+    tryck(Qt::Key_Escape);
+    EXPECT_EQ(meddelanden.texter,
+              QStringList{" Övningen har avbrutits. " + CRLF + " Du har pluvot" + CRLF + "till 1 ord " + CRLF +
+                          " och har 10 kvar. "});
+    EXPECT_TRUE(logg().endsWith("oc - x" + CRLF + "Övningen avbruten - 10 ord kvar - " + Tid + CRLF + CRLF));
+}
+
+TEST_F(Koerning, EscOnTheLastRowOfAPassIsStillAnAbort)
+{
+    starta({rad("ab")}, PluvoVisar);
+    tryck(Qt::Key_Return);
+    skriv("ab");
+    ASSERT_TRUE(f->OrdKlart);
+    tryck(Qt::Key_Escape);
+    EXPECT_EQ(meddelanden.texter,
+              QStringList{" Övningen har avbrutits. " + CRLF + " Du har pluvot" + CRLF + "till 0 ord " + CRLF +
+                          " och har 1 kvar. "});
+    EXPECT_TRUE(logg().endsWith("Övningen avbruten - 1 ord kvar - " + Tid + CRLF + CRLF));
+}
+
 TEST_F(Koerning, EscWithAnOpenWrongKeyLineClosesItFirst)
 {
     starta({rad("sol", "het"), rad("måne")}, PluvoVisar);
