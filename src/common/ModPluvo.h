@@ -23,6 +23,20 @@ enum TillstaandsNamn : int {
     ListaTst = 13,
 };
 
+// The groups of states the window tests.
+inline bool iKoerning(int t)
+{
+    return t == PluvoVisar || t == PluvoSkriver || t == Laeser || t == TestVisar || t == TestSkriver;
+}
+inline bool iUndermeny(int t)
+{
+    return t == ValPluvo || t == ValLaes || t == ValTest;
+}
+inline bool iFilval(int t)
+{
+    return t >= ListaRtt && t <= ListaTst;
+}
+
 // The shared state of the program run: the settings variables, the loaded
 // exercise and the run lists, and the values the windows hand each other.
 // There is one instance, reached through modPluvo().

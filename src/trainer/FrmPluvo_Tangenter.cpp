@@ -12,21 +12,6 @@
 
 namespace {
 
-bool iKoerning(int t)
-{
-    return t == PluvoVisar || t == PluvoSkriver || t == Laeser || t == TestVisar || t == TestSkriver;
-}
-
-bool iFilval(int t)
-{
-    return t >= ListaRtt && t <= ListaTst;
-}
-
-bool iUndermeny(int t)
-{
-    return t == ValPluvo || t == ValLaes || t == ValTest;
-}
-
 // The board's cursor is stepped by keys (two to five keys, or one key).
 bool tavlanStegas()
 {

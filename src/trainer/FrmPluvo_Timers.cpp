@@ -14,11 +14,6 @@ namespace {
 
 constexpr int Bevakningstakt = 100;  // ms between ticks of the run timers
 
-bool iKoerning(int t)
-{
-    return t == PluvoVisar || t == PluvoSkriver || t == Laeser || t == TestVisar || t == TestSkriver;
-}
-
 bool ljudoevning()
 {
     return modPluvo().OevningsTyp == 5;
