@@ -5,19 +5,14 @@
 
 #include "common/ModPluvo.h"
 #include "common/SpeechSound.h"
+#include "common/TextConversion.h"
 #include "common/Twips.h"
+#include "trainer/OevningsNamn.h"
 
 #include <QDir>
 #include <QFontMetrics>
 
 namespace {
-
-// The name without its folder; exercise paths may carry either separator.
-QString filnamnAv(const QString& soekvaeg)
-{
-    const qsizetype snedstreck = std::max(soekvaeg.lastIndexOf('/'), soekvaeg.lastIndexOf('\\'));
-    return soekvaeg.mid(snedstreck + 1);
-}
 
 // The shown name as it is read aloud: the leading blank, the name and its
 // dot, without the three-letter ending and the trailing blank.
@@ -113,22 +108,13 @@ int FrmPluvo::AktuellFilIndex()
     QString namn;
     if (!AktuellSoekvaeg.isEmpty()) {
         // The loader keeps the real path, so the real name is compared.
-        namn = filnamnAv(AktuellSoekvaeg);
+        namn = HaemtaFilnamn(AktuellSoekvaeg);
     } else {
-        QString aendelse;
-        switch (modPluvo().OevningsTyp) {
-        case 1: aendelse = QStringLiteral(".rtt"); break;
-        case 2: aendelse = QStringLiteral(".ord"); break;
-        case 3: aendelse = QStringLiteral(".glo"); break;
-        case 4: aendelse = QStringLiteral(".tst"); break;
-        case 5: aendelse = QStringLiteral(".gls"); break;
-        default: break;
-        }
         const QString text = labAktuell->Caption();
         const qsizetype streck = text.indexOf(QLatin1String(" - "));
         if (streck < 0)
             return 0;
-        namn = text.mid(streck + 3) + aendelse;
+        namn = text.mid(streck + 3) + OevningsTypAendelse(modPluvo().OevningsTyp);
     }
     for (int i = 0; i < filPluvo.ListCount(); ++i) {
         if (filPluvo.List(i).compare(namn, Qt::CaseInsensitive) == 0)

@@ -1,6 +1,7 @@
 #include "trainer/OevningsNamn.h"
 
-#include <algorithm>
+#include "common/TextConversion.h"
+
 #include <array>
 
 namespace {
@@ -40,10 +41,18 @@ int OevningsTypNummer(const QString& typNamn)
     return 0;
 }
 
+QString OevningsTypAendelse(int typ)
+{
+    for (const OevningsTypRad& rad : Typtabell) {
+        if (rad.typ == typ)
+            return u'.' + QLatin1String(rad.aendelse);
+    }
+    return QString();
+}
+
 QString OevningsNamnAvSoekvaeg(const QString& Soekvaeg)
 {
-    const qsizetype mappSlut = std::max(Soekvaeg.lastIndexOf(u'\\'), Soekvaeg.lastIndexOf(u'/'));
-    const QString filnamn = Soekvaeg.mid(mappSlut + 1);
+    const QString filnamn = HaemtaFilnamn(Soekvaeg);
     if (filnamn.size() <= 4)
         return QString();
     return filnamn.chopped(4);
