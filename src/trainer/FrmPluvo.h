@@ -3,6 +3,7 @@
 #include "common/Etikett.h"
 #include "platform/TextSpeaker.h"
 #include "platform/VbTimer.h"
+#include "settings/Traeningsfoenster.h"
 #include "trainer/Fillista.h"
 #include "trainer/Loggbok.h"
 
@@ -27,7 +28,7 @@ struct RamLinje {
 // runs exercises. Its procedures are spread over several files by what they
 // do (start-up, loading, menus, file selector, runs, letter checking, keys,
 // letter board, timers), but it is one window with one state.
-class FrmPluvo : public QWidget {
+class FrmPluvo : public QWidget, public Traeningsfoenster {
     Q_OBJECT
 public:
     FrmPluvo();

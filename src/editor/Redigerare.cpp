@@ -1,0 +1,3 @@
+#include "editor/Redigerare.h"
+
+void VisaOevningsredigerare(QWidget*, const QString&, const QStringList&) {}
