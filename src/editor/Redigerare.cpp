@@ -1,3 +1,9 @@
 #include "editor/Redigerare.h"
 
-void VisaOevningsredigerare(QWidget*, const QString&, const QStringList&) {}
+#include "editor/FrmSkrivIn.h"
+
+void VisaOevningsredigerare(QWidget* aegare, const QString& tag, const QStringList& lstFel)
+{
+    FrmSkrivIn redigerare(aegare, tag, lstFel);
+    redigerare.exec();
+}

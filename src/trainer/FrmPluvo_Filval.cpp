@@ -7,7 +7,7 @@
 #include "common/SpeechSound.h"
 #include "common/TextConversion.h"
 #include "common/Twips.h"
-#include "trainer/OevningsNamn.h"
+#include "common/OevningsNamn.h"
 
 #include <QDir>
 #include <QFontMetrics>

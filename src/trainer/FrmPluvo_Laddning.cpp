@@ -10,7 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "trainer/Diskett.h"
-#include "trainer/OevningsNamn.h"
+#include "common/OevningsNamn.h"
 
 #include <QApplication>
 

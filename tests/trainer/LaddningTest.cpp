@@ -8,7 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "support/TraeningsFixtur.h"
 #include "trainer/FrmPluvo.h"
-#include "trainer/OevningsNamn.h"
+#include "common/OevningsNamn.h"
 
 #include <QApplication>
 #include <QDir>

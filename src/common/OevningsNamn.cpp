@@ -1,4 +1,4 @@
-#include "trainer/OevningsNamn.h"
+#include "common/OevningsNamn.h"
 
 #include "common/TextConversion.h"
 
@@ -27,6 +27,15 @@ QString OevningsTypFraanFil(const QString& Soekvaeg)
     const QString aendelse = Soekvaeg.right(3).toLower();
     for (const OevningsTypRad& rad : Typtabell) {
         if (aendelse == QLatin1String(rad.aendelse))
+            return QString::fromUtf8(rad.namn);
+    }
+    return QString();
+}
+
+QString OevningsTypNamn(int typ)
+{
+    for (const OevningsTypRad& rad : Typtabell) {
+        if (rad.typ == typ)
             return QString::fromUtf8(rad.namn);
     }
     return QString();

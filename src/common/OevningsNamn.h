@@ -9,6 +9,9 @@
 // ending.
 QString OevningsTypFraanFil(const QString& Soekvaeg);
 
+// The type name of OevningsTyp 1 to 5, or an empty text for any other number.
+QString OevningsTypNamn(int typ);
+
 // OevningsTyp of a type name: 1 to 5, or 0 for an empty or unknown name.
 int OevningsTypNummer(const QString& typNamn);
 

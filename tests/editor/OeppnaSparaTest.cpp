@@ -1,0 +1,110 @@
+// Opening exercise files and writing them back.
+#include "RedigerarFixtur.h"
+
+#include "support/TestSupport.h"
+
+using TestSupport::ansi;
+using TestSupport::lasFil;
+using TestSupport::skrivFil;
+
+namespace {
+
+const QByteArray Kanonisk = ansi(QString::fromUtf8(
+    "[Pluvo 7.0.7]\r\n"
+    "thread (tråd)\r\n"
+    "ödla[öd-la] (ett kräldjur)[kräl-djur]\r\n"
+    "Äpple\r\n"
+    "kör (åka bil)\r\n"));
+
+}  // namespace
+
+TEST_F(RedigerarTest, SparaSkriverTillbakaSammaBytes)
+{
+    skrivFil(fil("lista.glo"), Kanonisk);
+    starta("rtt");
+    oeppna(fil("lista.glo"));
+    EXPECT_EQ(lista().size(), 4);
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Glosor - lista.glo"));
+    EXPECT_TRUE(meddelanden.empty());
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Spara"}));  // nothing to save yet
+
+    // A move there and back leaves the list as it was but unsaved.
+    klicka("comRedigera3");
+    klicka("comRedigera2");
+    ASSERT_TRUE(aerPaa({"&Arkiv", "&Spara"}));
+    vaelj({"&Arkiv", "&Spara"});
+    EXPECT_EQ(lasFil(fil("lista.glo")), Kanonisk);
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Spara"}));
+    EXPECT_TRUE(meddelanden.empty());
+}
+
+TEST_F(RedigerarTest, AeldreVersionKonverterasVidJa)
+{
+    skrivFil(fil("gammal.rtt"), QByteArray("\x8F" "sa (b\x84r)\r\n\r\nk\x94r\r\n"));
+    starta("glo");
+    svar = {MsgSvar::Ja};
+    oeppna(fil("gammal.rtt"));
+    ASSERT_EQ(meddelanden.size(), 1u);
+    EXPECT_EQ(meddelanden[0].text, QString::fromUtf8("Denna övning tycks ha skapats med en äldre version av Pluvo.\r\n"
+                                                     "Skall övningen konverteras vid inläsning?"));
+    EXPECT_EQ(meddelanden[0].knappar, MsgKnappar::JaNej);
+    EXPECT_EQ(meddelanden[0].rubrik, QString("Pluvo"));
+    EXPECT_EQ(lista(), QStringList({QString::fromUtf8("Åsa (bär)"), QString::fromUtf8("kör")}));
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - gammal.rtt"));
+    // A converted list differs from its file.
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Spara"}));
+    vaelj({"&Arkiv", "&Spara"});
+    EXPECT_EQ(lasFil(fil("gammal.rtt")), ansi(QString::fromUtf8("[Pluvo 7.0.7]\r\nÅsa (bär)\r\nkör\r\n")));
+}
+
+TEST_F(RedigerarTest, AeldreVersionOfoeraendradVidNej)
+{
+    const QByteArray gammal("\x8F" "sa (b\x84r)\r\n");
+    skrivFil(fil("gammal.rtt"), gammal);
+    starta("rtt");
+    svar = {MsgSvar::Nej};
+    oeppna(fil("gammal.rtt"));
+    EXPECT_EQ(meddelanden.size(), 1u);
+    EXPECT_EQ(lista(), QStringList({QString(QChar(0x8F)) + QString::fromUtf8("sa (b„r)")}));
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Spara"}));
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Ta bort"}));
+}
+
+TEST_F(RedigerarTest, TomFilOeppnasSomSparadUtanFraaga)
+{
+    skrivFil(fil("tom.ord"), QByteArray());
+    starta("rtt");
+    oeppna(fil("tom.ord"));
+    EXPECT_TRUE(meddelanden.empty());
+    EXPECT_TRUE(lista().isEmpty());
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Ta bort"}));
+}
+
+TEST_F(RedigerarTest, OeppnaMedLjudBytersBild)
+{
+    skrivFil(fil("djur.gls"), ansi("[Pluvo 7.0.7]\r\nko[\\ljud\\ko.wav{0,900}]\r\n"));
+    skrivFil(fil("ord.rtt"), ansi("[Pluvo 7.0.7]\r\nord\r\n"));
+    starta("rtt");
+    QLabel* mun = f->findChild<QLabel*>("imaMun");
+    EXPECT_TRUE(mun->isHidden());
+    oeppna(fil("djur.gls"));
+    EXPECT_FALSE(mun->isHidden());
+    EXPECT_EQ(oeppnaAnrop.back().filterIndex, 1);
+    oeppna(fil("ord.rtt"));
+    EXPECT_TRUE(mun->isHidden());
+    EXPECT_EQ(oeppnaAnrop.back().filterIndex, 4);  // "Glosor med ljud" in the open filter
+    EXPECT_EQ(oeppnaAnrop.back().startmapp, mapp.path() + "/");
+}
+
+TEST_F(RedigerarTest, LaesfelGerNamnloesOchOsparadLista)
+{
+    skrivFil(fil("lista.rtt"), ansi("[Pluvo 7.0.7]\r\nett\r\n"));
+    starta("rtt");
+    oeppna(fil("saknas.rtt"));
+    ASSERT_EQ(meddelanden.size(), 1u);
+    EXPECT_EQ(meddelanden[0].text, QString::fromUtf8("Ett fel uppstod vid filhämtning!"));
+    EXPECT_EQ(meddelanden[0].rubrik, QString::fromUtf8("Öppna"));
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Ta bort"}));
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Spara"}));
+}
