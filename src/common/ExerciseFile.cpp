@@ -109,8 +109,11 @@ OevningsfilSkrivning SkrivOevningsfil(const QString& soekvaeg, const QStringList
         bytes += kodad.bytes + kRadslut;
     }
 
+    // Unbuffered, so a write the disk cuts short (full, or over a size
+    // limit) shows as a short count here instead of vanishing in a flush
+    // that commit() would not report, leaving a cut-off file.
     QSaveFile fil(soekvaeg);
-    if (!fil.open(QIODevice::WriteOnly) || fil.write(bytes) != bytes.size() || !fil.commit()) {
+    if (!fil.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || fil.write(bytes) != bytes.size() || !fil.commit()) {
         resultat.fel = OevningsfilSkrivning::Fel::KundeInteSkriva;
         resultat.orsak = fil.errorString();
     }

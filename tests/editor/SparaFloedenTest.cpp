@@ -1,0 +1,184 @@
+// The questions that stand between a teacher's list and its loss.
+#include "RedigerarFixtur.h"
+
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using TestSupport::ansi;
+using TestSupport::lasFil;
+using TestSupport::skrivFil;
+
+namespace {
+
+const QString SparasFoerst = QString::fromUtf8("Skall [namnlös] sparas först?");
+
+}  // namespace
+
+TEST_F(RedigerarTest, AvbrytVidNyBehaallerAllt)
+{
+    starta("glo");
+    uppgifter = {"ett (one)", "tv\u00e5 (two)"};
+    klicka("comRedigera0");
+    ASSERT_EQ(lista().size(), 2);
+    svar = {MsgSvar::Avbryt};
+    vaelj({"&Arkiv", "&Ny", QString::fromUtf8("&Rättstavning...")});
+    ASSERT_EQ(meddelanden.size(), 1u);
+    EXPECT_EQ(meddelanden[0].text, SparasFoerst);
+    EXPECT_EQ(meddelanden[0].knappar, MsgKnappar::JaNejAvbryt);
+    EXPECT_EQ(lista().size(), 2);
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Glosor - [namnlös]"));
+
+    // No goes on without saving.
+    svar = {MsgSvar::Nej};
+    vaelj({"&Arkiv", "&Ny", QString::fromUtf8("&Rättstavning...")});
+    EXPECT_TRUE(lista().isEmpty());
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
+    EXPECT_TRUE(sparaAnrop.empty());
+}
+
+TEST_F(RedigerarTest, JaMedAvbrutenSparaSomBehaallerListanOchFoenstret)
+{
+    starta("rtt");
+    uppgifter = {"ett"};
+    klicka("comRedigera0");
+
+    // Closing: Yes, then the save dialog is cancelled.
+    svar = {MsgSvar::Ja};
+    vaelj({"&Arkiv", "&Avsluta"});
+    ASSERT_EQ(meddelanden.size(), 1u);
+    EXPECT_EQ(meddelanden[0].text, QString::fromUtf8("Övningen [namnlös] är ej sparad.\r\nSkall den sparas först?"));
+    EXPECT_EQ(meddelanden[0].rubrik, QString("Avsluta"));
+    EXPECT_EQ(sparaAnrop.size(), 1u);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(lista(), QStringList({"ett"}));
+
+    // "Ny", Yes, cancelled dialog: nothing changes.
+    svar = {MsgSvar::Ja};
+    vaelj({"&Arkiv", "&Ny", "&Glosor..."});
+    EXPECT_EQ(sparaAnrop.size(), 2u);
+    EXPECT_EQ(lista(), QStringList({"ett"}));
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
+
+    // "Öppna" asks too, and Cancel keeps the list without opening.
+    skrivFil(fil("annan.rtt"), ansi("[Pluvo 7.0.7]\r\nannan\r\n"));
+    svar = {MsgSvar::Avbryt};
+    oeppna(fil("annan.rtt"));
+    EXPECT_EQ(meddelanden.back().text, SparasFoerst);
+    EXPECT_TRUE(oeppnaAnrop.empty());
+    EXPECT_EQ(lista(), QStringList({"ett"}));
+
+    // Closing with Yes and a real name saves and closes.
+    sparaSvar = SparaDialogSvar{fil("ny"), 1};
+    svar = {MsgSvar::Ja};
+    vaelj({"&Arkiv", "&Avsluta"});
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(lasFil(fil("ny.rtt")), ansi("[Pluvo 7.0.7]\r\nett\r\n"));
+}
+
+TEST_F(RedigerarTest, SparaSomLaeggerTillTypensAendelse)
+{
+    starta("rtt");
+    uppgifter = {"ord (word)"};
+    klicka("comRedigera0");
+    sparaSvar = SparaDialogSvar{fil("lista"), 2};
+    vaelj({"&Arkiv", "S&para som..."});
+    ASSERT_EQ(sparaAnrop.size(), 1u);
+    EXPECT_EQ(sparaAnrop[0].filterIndex, 1);
+    EXPECT_EQ(sparaAnrop[0].filnamn, QString());
+    EXPECT_EQ(lasFil(fil("lista.ord")), ansi("[Pluvo 7.0.7]\r\nord (word)\r\n"));
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Ordkunskap - lista.ord"));
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Spara"}));
+
+    // The next save as offers the name; an existing file is only replaced
+    // on Yes.
+    sparaSvar = SparaDialogSvar{fil("lista.ord"), 2};
+    skrivFil(fil("lista.ord"), "gammal");
+    svar = {MsgSvar::Nej};
+    vaelj({"&Arkiv", "S&para som..."});
+    EXPECT_EQ(sparaAnrop[1].filnamn, QString("lista.ord"));
+    EXPECT_EQ(meddelanden.back().rubrik, QString("Spara som"));
+    EXPECT_EQ(lasFil(fil("lista.ord")), QByteArray("gammal"));
+}
+
+TEST_F(RedigerarTest, MisslyckadSkrivningBehaallerGamlaFilenOchRapporteras)
+{
+    const QByteArray gammal = ansi("[Pluvo 7.0.7]\r\nett\r\ntv\u00e5\r\n");
+    skrivFil(fil("lista.rtt"), gammal);
+    starta("rtt");
+    oeppna(fil("lista.rtt"));
+    uppgifter = {QString("l\u00e4ngre ord som inte ryms")};
+    klicka("comRedigera0");
+
+    // Writing stops at a few bytes: the file system refuses the rest.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit foerra{};
+    getrlimit(RLIMIT_FSIZE, &foerra);
+    rlimit liten = foerra;
+    liten.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &liten);
+    vaelj({"&Arkiv", "&Spara"});
+    setrlimit(RLIMIT_FSIZE, &foerra);
+
+    ASSERT_EQ(meddelanden.size(), 1u);
+    EXPECT_EQ(meddelanden[0].text, QString("Ett fel uppstod vid skrivning!"));
+    EXPECT_EQ(meddelanden[0].rubrik, QString("Spara"));
+    EXPECT_EQ(lasFil(fil("lista.rtt")), gammal);
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Spara"}));
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Ta bort"}));
+
+    // Closing after the failure asks again, and a failed save keeps the window.
+    setrlimit(RLIMIT_FSIZE, &liten);
+    svar = {MsgSvar::Ja};
+    vaelj({"&Arkiv", "&Avsluta"});
+    setrlimit(RLIMIT_FSIZE, &foerra);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(lasFil(fil("lista.rtt")), gammal);
+}
+
+TEST_F(RedigerarTest, TeckenUtanKodStopparSparandetOchNamnges)
+{
+    const QByteArray gammal = ansi("[Pluvo 7.0.7]\r\nett\r\n");
+    skrivFil(fil("lista.rtt"), gammal);
+    starta("rtt");
+    oeppna(fil("lista.rtt"));
+    uppgifter = {QString::fromUtf8("ωμέγα")};
+    klicka("comRedigera0");
+    vaelj({"&Arkiv", "&Spara"});
+    ASSERT_EQ(meddelanden.size(), 1u);
+    EXPECT_TRUE(meddelanden[0].text.contains(QString::fromUtf8("\"ω\" i rad 2"))) << meddelanden[0].text.toStdString();
+    EXPECT_EQ(meddelanden[0].rubrik, QString("Spara"));
+    EXPECT_EQ(lasFil(fil("lista.rtt")), gammal);
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Spara"}));
+}
+
+TEST_F(RedigerarTest, TaBortSparadRaderarFilenEfterJa)
+{
+    skrivFil(fil("Lista.rtt"), ansi("[Pluvo 7.0.7]\r\nett\r\n"));
+    starta("rtt");
+    oeppna(fil("Lista.rtt"));
+    const QString namn = fil("Lista.rtt").toLower();
+    EXPECT_EQ(menytext({"&Arkiv", "&Ta bort"}), "&Ta bort " + namn + "...");
+
+    svar = {MsgSvar::Nej};
+    vaelj({"&Arkiv", "&Ta bort"});
+    EXPECT_EQ(meddelanden.back().text, "Vill du ta bort " + namn);
+    EXPECT_TRUE(QFile::exists(fil("Lista.rtt")));
+
+    svar = {MsgSvar::Ja};
+    vaelj({"&Arkiv", "&Ta bort"});
+    EXPECT_FALSE(QFile::exists(fil("Lista.rtt")));
+    EXPECT_EQ(meddelanden.back().text, namn + " har tagits bort!");
+    EXPECT_TRUE(lista().isEmpty());
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
+    EXPECT_FALSE(knappPaa(4));
+
+    // The empty, unnamed list still asks before "Ny"; Yes opens save as.
+    svar = {MsgSvar::Ja};
+    vaelj({"&Arkiv", "&Ny", "&Glosor..."});
+    EXPECT_EQ(meddelanden.back().text, SparasFoerst);
+    EXPECT_EQ(sparaAnrop.size(), 1u);
+}
