@@ -25,6 +25,7 @@ FrmInskrivning::FrmInskrivning(FrmSkrivIn& redigerare) : QDialog(&redigerare), f
 
     imaRekord = new QLabel(this);
     imaRekord->setObjectName("imaRekord");
+    imaRekord->setScaledContents(true);
     imaMun = new QLabel(this);
     imaMun->setObjectName("imaMun");
     imaMun->setScaledContents(true);

@@ -138,7 +138,8 @@ void FrmSkrivIn::placeraKontroller()
     Twips::placera(imaRekord, 0, topp, bredd, hoejd - topp);
 
     const double marginal = bredd / 40;
-    const double knappBredd = bredd / 4;
+    // Wide enough for the text window button's caption on a small screen.
+    const double knappBredd = std::max(bredd / 4, Twips::fraanPixlar(comSkrivIn->sizeHint().width()));
     const double knappHoejd = (hoejd - topp) / 12;
     const double etikettHoejd = knappHoejd * 2 / 3;
     const double listTopp = topp + marginal + etikettHoejd;
