@@ -70,16 +70,6 @@ TEST_F(RedigerarTest, AeldreVersionOfoeraendradVidNej)
     EXPECT_TRUE(aerPaa({"&Arkiv", "&Ta bort"}));
 }
 
-TEST_F(RedigerarTest, TomFilOeppnasSomSparadUtanFraaga)
-{
-    skrivFil(fil("tom.ord"), QByteArray());
-    starta("rtt");
-    oeppna(fil("tom.ord"));
-    EXPECT_TRUE(meddelanden.empty());
-    EXPECT_TRUE(lista().isEmpty());
-    EXPECT_TRUE(aerPaa({"&Arkiv", "&Ta bort"}));
-}
-
 TEST_F(RedigerarTest, OeppnaMedLjudBytersBild)
 {
     skrivFil(fil("djur.gls"), ansi("[Pluvo 7.0.7]\r\nko[\\ljud\\ko.wav{0,900}]\r\n"));
