@@ -7,6 +7,7 @@
 #include "common/SoundClip.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
+#include "editor/Kontrollsoekning.h"
 #include "platform/MessageBox.h"
 
 #include <QCheckBox>
@@ -104,6 +105,7 @@ FrmKlipp::FrmKlipp(QWidget* redigera, const QString& tagLjud) : QDialog(redigera
     labKlipp = nyInformationsetikett(this, "labKlipp", QString(), 12, false);
     comOK = nyKnapp(this, "comOK", "&OK");
     comAvbryt = nyKnapp(this, "comAvbryt", "&Avbryt");
+    comOK->setDefault(true);
 
     connect(chkAllt, &QCheckBox::clicked, this, [this] { chkAllt_Click(); });
     connect(comLyssna[0], &QPushButton::clicked, this, [this] { comLyssna_Click(0); });
@@ -124,11 +126,11 @@ void FrmKlipp::Form_Load(QWidget* redigera)
     if (redigera)
         move(redigera->pos());
 
-    imaRekord->setPixmap(frmBilder().imaBkg(size()));
+    imaRekord->setPixmap(frmBilder().imaLjud(size()));
     imaRekord->setGeometry(rect());
     imaRekord->lower();
 
-    const QWidget* redigeraMun = redigera ? redigera->findChild<QWidget*>("imaMun") : nullptr;
+    const QWidget* redigeraMun = kontrollIFoenster(redigera, "imaMun");
     const QSize munStorlek = FrmBilder::egenStorlek("imaMun");
     imaMun->setPixmap(frmBilder().imaMun(munStorlek));
     if (redigeraMun)
@@ -137,7 +139,7 @@ void FrmKlipp::Form_Load(QWidget* redigera)
         imaMun->setGeometry(QRect(QPoint(munStorlek.width() / 2, munStorlek.height() / 4), munStorlek));
     imaMun->raise();
     for (QPushButton* k : {comOK, comAvbryt}) {
-        if (const QWidget* motsvarande = redigera ? redigera->findChild<QWidget*>(k->objectName()) : nullptr)
+        if (const QWidget* motsvarande = kontrollIFoenster(redigera, k->objectName()))
             k->move(motsvarande->pos());
     }
     if (!redigera) {

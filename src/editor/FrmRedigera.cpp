@@ -8,6 +8,7 @@
 #include "common/TextConversion.h"
 #include "common/Twips.h"
 #include "editor/FrmKlipp.h"
+#include "editor/Kontrollsoekning.h"
 #include "editor/Ljudvaeg.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -214,7 +215,7 @@ void FrmRedigera::placeraKontroller(QWidget* skrivIn)
 
     const double skaermBredd = Skaerm::Width();
     const double top = skrivIn ? Twips::fraanPixlar(skrivIn->mapToGlobal(QPoint(0, 0)).y()) : 0;
-    const QWidget* lista = skrivIn ? skrivIn->findChild<QWidget*>("lstSkrivIn") : nullptr;
+    const QWidget* lista = kontrollIFoenster(skrivIn, "lstSkrivIn");
     const double listTop = lista ? Twips::fraanPixlar(lista->mapToGlobal(QPoint(0, 0)).y()) : top;
     // The wide window ends at the right edge of the screen.
     move(Twips::tillPixlar(std::max(0.0, skaermBredd - mBredd[1])), Twips::tillPixlar(listTop));
@@ -241,7 +242,7 @@ void FrmRedigera::VisaMun(QWidget* skrivIn)
     imaMun->setPixmap(frmBilder().imaMun(storlek));
     imaMun->resize(storlek);
     // The same place on the screen as the editor's mouth picture.
-    const QWidget* skrivInsMun = skrivIn ? skrivIn->findChild<QWidget*>("imaMun") : nullptr;
+    const QWidget* skrivInsMun = kontrollIFoenster(skrivIn, "imaMun");
     int left = skrivInsMun ? skrivInsMun->mapToGlobal(QPoint(0, 0)).x() - x()
                            : Twips::tillPixlar(mBredd[1]) - storlek.width() * 3 / 2;
     left = std::clamp(left, 0, std::max(0, Twips::tillPixlar(mBredd[1]) - storlek.width()));
