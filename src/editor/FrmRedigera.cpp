@@ -313,7 +313,7 @@ void FrmRedigera::comBlaeddra_Click(int index)
         return;
     if (!LjudvaegKanSparas(*fil)) {
         MsgBox(QString::fromUtf8("Ljudfilen kan inte användas, eftersom dess sökväg innehåller tecken som "
-                                 "en övning inte kan spara (till exempel ( ) [ ] = eller {).\r\n"
+                                 "en övning inte kan spara (till exempel ( ) [ ] = { eller \").\r\n"
                                  "Byt namn på filen eller mappen och välj den igen."),
                MsgKnappar::Ok, MsgIkon::Information, QString::fromUtf8("Öppna"));
         return;

@@ -6,5 +6,5 @@ bool LjudvaegKanSparas(const QString& soekvaeg)
 {
     QString rensad = soekvaeg;
     RensaFaelt(rensad);
-    return !soekvaeg.isEmpty() && rensad == soekvaeg && !soekvaeg.contains(u'{');
+    return !soekvaeg.isEmpty() && rensad == soekvaeg && !soekvaeg.contains(u'{') && !soekvaeg.contains(u'"');
 }
