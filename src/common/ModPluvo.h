@@ -107,6 +107,10 @@ struct ModPluvo {
     QString OeppetLjud;       // quoted path of the open sound, "" when none
     QString MciSvar;          // reply of the last successful sound command
 
+    // --- Item window (kept for the program run, never saved) ---
+    bool VisaUttal = false;   // "Visa uttalsbeskrivning" is checked
+    QString LjudKatalog;      // folder of the last sound file chosen
+
     // The current row of the run list. When AktuelltOrd points at no row
     // (no run, or a list that has changed under it) it is an empty row, so
     // drawing and stepping never read outside the list.

@@ -130,6 +130,15 @@ void StaengLjud()
     m.OeppetLjud.clear();
 }
 
+bool LjudetSlut(const QString& svar)
+{
+    for (const char* ord : {"avstannad", "gjorde paus", "stopped", "stoppet"}) {
+        if (svar.contains(QString::fromUtf8(ord), Qt::CaseSensitive))
+            return true;
+    }
+    return false;
+}
+
 void StartaLjudinspelare()
 {
     Ljudinspelare::starta();

@@ -26,5 +26,7 @@ QString MciKommando(const QString& kommando);
 void SpelaLjud(const QString& referens, bool bevaka);
 // Closes the sound that is open.
 void StaengLjud();
+// Whether a "mode" reply says the sound has played to its end or stopped.
+bool LjudetSlut(const QString& svar);
 // Brings up the sound recorder.
 void StartaLjudinspelare();

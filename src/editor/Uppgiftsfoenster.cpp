@@ -1,5 +1,7 @@
 #include "editor/Uppgiftsfoenster.h"
 
+#include "editor/FrmRedigera.h"
+
 namespace {
 std::function<QString(const QString&, bool)>& hanterare()
 {
@@ -8,11 +10,13 @@ std::function<QString(const QString&, bool)>& hanterare()
 }
 }  // namespace
 
-QString RedigeraUppgift(QWidget*, const QString& rad, bool glosorMedLjud)
+QString RedigeraUppgift(QWidget* aegare, const QString& rad, bool glosorMedLjud)
 {
     if (hanterare())
         return hanterare()(rad, glosorMedLjud);
-    return rad;
+    FrmRedigera foenster(aegare, rad, glosorMedLjud);
+    foenster.exec();
+    return foenster.Tag();
 }
 
 void saettUppgiftsfoensterHanterare(std::function<QString(const QString&, bool)> h)

@@ -19,16 +19,6 @@ bool ljudoevning()
     return modPluvo().OevningsTyp == 5;
 }
 
-// The sound device reports a sound that has played to its end or stopped.
-bool ljudetSlut(const QString& svar)
-{
-    for (const char* ord : {"avstannad", "gjorde paus", "stopped", "stoppet"}) {
-        if (svar.contains(QString::fromUtf8(ord), Qt::CaseSensitive))
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 void FrmPluvo::PrataOrd(bool MedOrd)
@@ -159,7 +149,7 @@ void FrmPluvo::timKontroll_Timer()
         KoadText.clear();
 
     MciKommando("Status " + m.OeppetLjud + " mode");
-    if (!ljudetSlut(m.MciSvar))
+    if (!LjudetSlut(m.MciSvar))
         return;
 
     if (!KoadText.isEmpty()) {
