@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString LaasRubrik = QStringLiteral("&Lås inställningar...");
+const QString LaasRubrik = QStringLiteral("L&ås inställningar...");
 const QString LaasUppRubrik = QStringLiteral("Lås &upp inställningar...");
 
 // The exercise types of the editor entries, in the order of their captions.
