@@ -53,17 +53,6 @@ private:
     FrmPluvo* m_foenster;
 };
 
-// An entry can be chosen when it and every menu that holds it are enabled.
-bool erbjuds(const QAction* a)
-{
-    if (!a->isEnabled())
-        return false;
-    for (auto* meny = qobject_cast<QMenu*>(a->parent()); meny; meny = qobject_cast<QMenu*>(meny->parent()))
-        if (!meny->menuAction()->isEnabled())
-            return false;
-    return true;
-}
-
 }  // namespace
 
 void FrmPluvo::skapaMenyrad()
@@ -75,23 +64,10 @@ void FrmPluvo::skapaMenyrad()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menyrad);
-    layout->addStretch();
-
-    // Each entry is checked against the present state once more when it is
-    // chosen, so a menu left open while the state changed acts on nothing
-    // it no longer offers.
-    auto koppla = [this](QAction* a, std::function<void()> handler) {
-        connect(a, &QAction::triggered, this, [this, a, handler] {
-            menOevning_Click();
-            menVerktyg_Click();
-            if (erbjuds(a))
-                handler();
-        });
-    };
 
     menArkiv = menyrad->addMenu(QStringLiteral("&Arkiv"));
     menAvsluta = menArkiv->addAction(QStringLiteral("&Avsluta"));
-    koppla(menAvsluta, [this] { menAvsluta_Click(); });
+    connect(menAvsluta, &QAction::triggered, this, &FrmPluvo::menAvsluta_Click);
 
     menOevning = menyrad->addMenu(QStringLiteral("&Övning"));
     QMenu* val = menOevning->addMenu(QStringLiteral("&Val"));
@@ -105,54 +81,54 @@ void FrmPluvo::skapaMenyrad()
     menPluvo = laegesMeny(QStringLiteral("&Pluvo"), menPluvoNormal, menPluvoOmvaend);
     menLaes = laegesMeny(QStringLiteral("&Läs"), menLaesNormal, menLaesOmvaend);
     menTest = laegesMeny(QStringLiteral("&Test"), menTestNormal, menTestOmvaend);
-    koppla(menPluvoNormal, [this] { menPluvoNormal_Click(); });
-    koppla(menPluvoOmvaend, [this] { menPluvoOmvaend_Click(); });
-    koppla(menLaesNormal, [this] { menLaesNormal_Click(); });
-    koppla(menLaesOmvaend, [this] { menLaesOmvaend_Click(); });
-    koppla(menTestNormal, [this] { menTestNormal_Click(); });
-    koppla(menTestOmvaend, [this] { menTestOmvaend_Click(); });
+    connect(menPluvoNormal, &QAction::triggered, this, &FrmPluvo::menPluvoNormal_Click);
+    connect(menPluvoOmvaend, &QAction::triggered, this, &FrmPluvo::menPluvoOmvaend_Click);
+    connect(menLaesNormal, &QAction::triggered, this, &FrmPluvo::menLaesNormal_Click);
+    connect(menLaesOmvaend, &QAction::triggered, this, &FrmPluvo::menLaesOmvaend_Click);
+    connect(menTestNormal, &QAction::triggered, this, &FrmPluvo::menTestNormal_Click);
+    connect(menTestOmvaend, &QAction::triggered, this, &FrmPluvo::menTestOmvaend_Click);
     QMenu* haemta = val->addMenu(QStringLiteral("&Hämta"));
     menHaemta = haemta->menuAction();
     for (size_t i = 0; i < menHaemtaOvn.size(); ++i) {
         menHaemtaOvn[i] = haemta->addAction(TypRubriker[i]);
-        koppla(menHaemtaOvn[i], [this, i] { menHaemtaOvn_Click(int(i)); });
+        connect(menHaemtaOvn[i], &QAction::triggered, this, [this, i] { menHaemtaOvn_Click(int(i)); });
     }
     menAvbryt = menOevning->addAction(QStringLiteral("&Avbryt"));
     menAvbryt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    koppla(menAvbryt, [this] { menAvbryt_Click(); });
+    connect(menAvbryt, &QAction::triggered, this, &FrmPluvo::menAvbryt_Click);
 
     menVerktyg = menyrad->addMenu(QStringLiteral("&Verktyg"));
     QMenu* skapa = menVerktyg->addMenu(QStringLiteral("&Skapa/redigera egna övningar"));
     menSkapa = skapa->menuAction();
     for (size_t i = 0; i < menSkapaOvning.size(); ++i) {
         menSkapaOvning[i] = skapa->addAction(TypRubriker[i]);
-        koppla(menSkapaOvning[i], [this, i] { menSkapaOvning_Click(int(i)); });
+        connect(menSkapaOvning[i], &QAction::triggered, this, [this, i] { menSkapaOvning_Click(int(i)); });
     }
     menSenaste = menVerktyg->addAction(QStringLiteral("Senaste &fel..."));
     // Enabled when the first word typed wrong is kept.
     menSenaste->setEnabled(false);
-    koppla(menSenaste, [this] { menSenaste_Click(); });
+    connect(menSenaste, &QAction::triggered, this, &FrmPluvo::menSenaste_Click);
     menVerktyg->addSeparator();
     menLoggbok = menVerktyg->addAction(QStringLiteral("&Loggbok..."));
-    koppla(menLoggbok, [this] { menLoggbok_Click(); });
+    connect(menLoggbok, &QAction::triggered, this, &FrmPluvo::menLoggbok_Click);
     menVerktyg->addSeparator();
     QMenu* instaellning = menVerktyg->addMenu(QStringLiteral("&Inställning"));
     menInstaellning = instaellning->menuAction();
     menAendra = instaellning->addAction(QStringLiteral("&Ändra..."));
-    koppla(menAendra, [this] { menAendra_Click(); });
+    connect(menAendra, &QAction::triggered, this, &FrmPluvo::menAendra_Click);
     menVisa = instaellning->addAction(QStringLiteral("&Visa..."));
-    koppla(menVisa, [this] { menVisa_Click(); });
+    connect(menVisa, &QAction::triggered, this, &FrmPluvo::menVisa_Click);
     menLaas = menVerktyg->addAction(LaasRubrik);
     // Shown only by F9 in the main menu.
     menLaas->setVisible(false);
-    koppla(menLaas, [this] { menLaas_Click(); });
+    connect(menLaas, &QAction::triggered, this, &FrmPluvo::menLaas_Click);
 
     menHjaelp = menyrad->addMenu(QStringLiteral("&Hjälp"));
     menHandledning = menHjaelp->addAction(QStringLiteral("&Handledning..."));
     menHandledning->setShortcut(QKeySequence(Qt::Key_F1));
-    koppla(menHandledning, [this] { menHandledning_Click(); });
+    connect(menHandledning, &QAction::triggered, this, &FrmPluvo::menHandledning_Click);
     menOm = menHjaelp->addAction(QStringLiteral("&Om..."));
-    koppla(menOm, [this] { menOm_Click(); });
+    connect(menOm, &QAction::triggered, this, &FrmPluvo::menOm_Click);
 
     // Every submenu of "Övning" and "Verktyg" brings its entries up to date
     // as it opens.
