@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 class TextSpeaker;
 class Traeningsfoenster;
@@ -9,3 +11,8 @@ class Traeningsfoenster;
 // changed follows InstLaast.
 void VisaInstaellningar(QWidget* aegare, Traeningsfoenster& foenster, TextSpeaker* tspRoest1,
                         TextSpeaker* tspRoest2);
+
+// For the training window's tests: every settings window goes to this
+// handler instead, called while the window would be open (an empty one
+// restores the real window).
+void saettInstaellningsfoensterHanterare(std::function<void(TextSpeaker* tspRoest1, TextSpeaker* tspRoest2)> hanterare);

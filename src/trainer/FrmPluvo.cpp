@@ -162,13 +162,7 @@ void FrmPluvo::skapaKontroller()
 
     picTaTangent = new TangentFaangare(this);
 
-    menSenaste = new QAction(QString::fromUtf8("&Senaste fel"), this);
-    menSenaste->setEnabled(false);
-    menLaas = new QAction(QString::fromUtf8("&Lås inställningar..."), this);
-    menLaas->setVisible(false);
-    menPluvo = new QAction("&Pluvo", this);
-    menLaes = new QAction(QString::fromUtf8("&Läs"), this);
-    menTest = new QAction("&Test", this);
+    skapaMenyrad();
 }
 
 void FrmPluvo::kopplaHaendelser()

@@ -12,8 +12,12 @@
 #include <QFrame>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <vector>
 
+class FrmLogin;
+class QMenu;
+class QMenuBar;
 class TangentFaangare;
 
 // A line of the window's decoration: its widget, vertical position and
@@ -177,6 +181,57 @@ public:
     QAction* menLaes = nullptr;
     QAction* menTest = nullptr;
 
+    // --- Menu bar ---
+    QMenuBar* menyrad = nullptr;
+    QMenu* menArkiv = nullptr;
+    QAction* menAvsluta = nullptr;
+    QMenu* menOevning = nullptr;
+    QAction* menVal = nullptr;
+    QAction* menPluvoNormal = nullptr;
+    QAction* menPluvoOmvaend = nullptr;
+    QAction* menLaesNormal = nullptr;
+    QAction* menLaesOmvaend = nullptr;
+    QAction* menTestNormal = nullptr;
+    QAction* menTestOmvaend = nullptr;
+    QAction* menHaemta = nullptr;
+    std::array<QAction*, 6> menHaemtaOvn{};
+    QAction* menAvbryt = nullptr;
+    QMenu* menVerktyg = nullptr;
+    QAction* menSkapa = nullptr;
+    std::array<QAction*, 5> menSkapaOvning{};
+    QAction* menLoggbok = nullptr;
+    QAction* menInstaellning = nullptr;
+    QAction* menAendra = nullptr;
+    QAction* menVisa = nullptr;
+    QMenu* menHjaelp = nullptr;
+    QAction* menHandledning = nullptr;
+    QAction* menOm = nullptr;
+    // The lock dialog lives for the program run, so its count of wrong
+    // codes does too.
+    FrmLogin* frmLogin = nullptr;
+    // The exercise type, or "senaste fel", handed to the editor.
+    QString Tag;
+
+    void menOevning_Click();
+    void menVerktyg_Click();
+    void menAvsluta_Click();
+    void menPluvoNormal_Click();
+    void menPluvoOmvaend_Click();
+    void menLaesNormal_Click();
+    void menLaesOmvaend_Click();
+    void menTestNormal_Click();
+    void menTestOmvaend_Click();
+    void menHaemtaOvn_Click(int Index);
+    void menAvbryt_Click();
+    void menSkapaOvning_Click(int Index);
+    void menSenaste_Click();
+    void menLoggbok_Click();
+    void menAendra_Click();
+    void menVisa_Click();
+    void menLaas_Click();
+    void menHandledning_Click();
+    void menOm_Click();
+
     // --- The window's own variables ---
     int MenyMarkoer = 0;
     int MenyTeckenstorlek = 0;
@@ -213,6 +268,8 @@ private:
     void haemtaBilder();
     void skrivLoggbokFil(bool& Cancel);
     void visaFilnamn();
+    void skapaMenyrad();
+    void visaHaallen(const std::function<void()>& visa);
 
     QColor m_backColor;
     QCursor m_egenPekare;

@@ -1,0 +1,306 @@
+// The training window's menu bar, chosen with clicks as the pupil does:
+// which entries are offered when, the runs it starts, the windows it opens
+// with the one-key scan held, the editor's hand-over and the settings lock.
+#include "common/FrmAbout.h"
+#include "common/ModPluvo.h"
+#include "platform/Clock.h"
+#include "platform/FileDialog.h"
+#include "platform/SettingsStore.h"
+#include "settings/FrmLogin.h"
+#include "settings/Instaellningsfoenster.h"
+#include "support/TraeningsFixtur.h"
+#include "trainer/TangentFaangare.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+class MenyradTest : public OevningsmappFixtur {
+protected:
+    void TearDown() override
+    {
+        saettInstaellningsfoensterHanterare({});
+        saettOeppnaDialogHanterare({});
+    }
+
+    // Opens a menu of the bar with a click; gives it back to be looked at.
+    static QMenu* oeppna(FrmPluvo& f, QMenu* meny)
+    {
+        QTest::mouseClick(f.menyrad, Qt::LeftButton, {}, f.menyrad->actionGeometry(meny->menuAction()).center());
+        EXPECT_TRUE(meny->isVisible());
+        return meny;
+    }
+
+    // Clicks through the bar and every submenu on the way to `post`.
+    static void vaelj(FrmPluvo& f, QAction* post)
+    {
+        QList<QMenu*> vaeg;
+        for (auto* m = qobject_cast<QMenu*>(post->parent()); m; m = qobject_cast<QMenu*>(m->parent()))
+            vaeg.prepend(m);
+        oeppna(f, vaeg.first());
+        for (qsizetype i = 0; i < vaeg.size(); ++i) {
+            QAction* naesta = i + 1 < vaeg.size() ? vaeg[i + 1]->menuAction() : post;
+            const QPoint p = vaeg[i]->actionGeometry(naesta).center();
+            QTest::mouseMove(vaeg[i], p);
+            QTest::mouseClick(vaeg[i], Qt::LeftButton, {}, p);
+        }
+        for (QMenu* m : vaeg)
+            m->close();
+    }
+
+    // Runs `medan` once the next modal window is up, then closes it if it
+    // is still open; the fixture's answerer stays out of the way meanwhile.
+    void medanModal(std::function<void(QWidget*)> medan)
+    {
+        m_meddelanden.medanOeppet = [] { return false; };
+        auto* tittare = new QTimer;
+        QObject::connect(tittare, &QTimer::timeout, [this, tittare, medan] {
+            QPointer<QWidget> w = QApplication::activeModalWidget();
+            if (!w)
+                return;
+            tittare->deleteLater();
+            tittare->stop();
+            medan(w);
+            if (w && w->isVisible())
+                w->close();
+            m_meddelanden.medanOeppet = {};
+        });
+        tittare->start(10);
+    }
+
+    // Fills in the lock dialog, opened from the bar after F9, and presses
+    // Enter; `koden` gets what the code field held as it opened.
+    void laas(FrmPluvo& f, const QString& namn, const QString& kod, QString* koden = nullptr)
+    {
+        medanModal([&](QWidget* w) {
+            auto* d = qobject_cast<FrmLogin*>(w);
+            ASSERT_TRUE(d && d->parentWidget() == &f);
+            if (koden)
+                *koden = d->txtPassword->text();
+            d->txtUserName->setText(namn);
+            for (QChar c : kod)
+                QTest::sendKeyEvent(QTest::Click, d->txtPassword, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::keyClick(d->txtPassword, Qt::Key_Return);
+        });
+        vaelj(f, f.menLaas);
+    }
+
+    QStringList meddelanden() const
+    {
+        QStringList r;
+        for (const MsgBoxAnrop& a : m_msgBox.anrop)
+            r << a.text;
+        return r;
+    }
+};
+
+}  // namespace
+
+TEST_F(MenyradTest, EntriesFollowTheStateAndTheLoadedType)
+{
+    auto f = starta();
+    auto normal = [&f] { return std::vector<QAction*>{f->menPluvoNormal, f->menLaesNormal, f->menTestNormal}; };
+    auto omvaend = [&f] { return std::vector<QAction*>{f->menPluvoOmvaend, f->menLaesOmvaend, f->menTestOmvaend}; };
+    auto enabled = [](const std::vector<QAction*>& poster, bool paa) {
+        for (QAction* a : poster)
+            EXPECT_EQ(a->isEnabled(), paa) << a->text().toStdString();
+    };
+    // Nothing loaded: loading, but no run.
+    oeppna(*f, f->menOevning)->close();
+    enabled({f->menVal, f->menHaemta}, true);
+    enabled(normal(), false);
+    enabled({f->menAvbryt}, false);
+
+    // A spelling exercise that does not turn: only Normal.
+    skrivOevning("a.rtt", "hund\r\n");
+    skrivInstaellning("Visa", "VaendRtt", "False");
+    f.reset();
+    f = starta("a.rtt");
+    oeppna(*f, f->menOevning)->close();
+    enabled(normal(), true);
+    enabled(omvaend(), false);
+
+    // In a run only "Avbryt", which aborts it.
+    tryckTecken(*f, u'p');
+    ASSERT_EQ(tillstaand(), PluvoVisar);
+    oeppna(*f, f->menOevning)->close();
+    enabled({f->menVal, f->menPluvoNormal}, false);
+    vaelj(*f, f->menAvbryt);
+    EXPECT_EQ(tillstaand(), Huvudmeny);
+    EXPECT_TRUE(f->txtLoggbok.text().contains(QStringLiteral("Övningen avbruten - ")));
+}
+
+TEST_F(MenyradTest, CtrlZAbortsARunStartedSinceTheMenuWasLastOpened)
+{
+    skrivOevning("a.glo");
+    auto f = starta("a.glo");
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    oeppna(*f, f->menOevning)->close();
+    ASSERT_FALSE(f->menAvbryt->isEnabled());
+    skriv(*f, "ln");
+    ASSERT_EQ(tillstaand(), Laeser);
+    QTest::keyClick(f->picTaTangent, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tillstaand(), Huvudmeny);
+    EXPECT_TRUE(f->txtLoggbok.text().contains(QStringLiteral("Övningen avbruten - ")));
+}
+
+TEST_F(MenyradTest, TheMenuRunsAskWhetherToShuffle)
+{
+    skrivOevning("a.glo");
+    auto f = starta("a.glo");
+    for (MsgSvar svar : {MsgSvar::Ja, MsgSvar::Nej}) {
+        m_msgBox.anrop.clear();
+        m_msgBox.svar = svar;
+        vaelj(*f, f->menTestOmvaend);
+        EXPECT_EQ(meddelanden(), QStringList{"Skall uppgifterna blandas?"});
+        EXPECT_EQ(modPluvo().BlandaKoersel, svar == MsgSvar::Ja);
+        EXPECT_TRUE(f->Omvaend);
+        EXPECT_EQ(tillstaand(), TestSkriver);
+        tryckTangent(*f, Qt::Key_Escape);
+    }
+}
+
+TEST_F(MenyradTest, WindowsHoldTheScanAndChangingSettingsSkipsItsTicks)
+{
+    auto f = starta();
+    for (bool paa : {true, false}) {
+        f->timEnTangent.setEnabled(paa);
+        bool under = true;
+        bool omFoenster = false;
+        medanModal([&](QWidget* w) {
+            omFoenster = qobject_cast<FrmAbout*>(w) && w->parentWidget() == f.get();
+            under = f->timEnTangent.Enabled();
+        });
+        vaelj(*f, f->menOm);
+        EXPECT_TRUE(omFoenster);
+        EXPECT_FALSE(under);
+        EXPECT_EQ(f->timEnTangent.Enabled(), paa);
+    }
+
+    f->timEnTangent.setEnabled(true);
+    int vaentan = 0;
+    bool timerUnder = false;
+    saettInstaellningsfoensterHanterare([&](TextSpeaker*, TextSpeaker*) {
+        vaentan = modPluvo().SkanningsVaentan;
+        timerUnder = f->timEnTangent.Enabled();
+    });
+    vaelj(*f, f->menAendra);
+    EXPECT_EQ(vaentan, 32767);
+    EXPECT_TRUE(timerUnder);
+    EXPECT_EQ(modPluvo().SkanningsVaentan, 0);
+}
+
+TEST_F(MenyradTest, VisaShowsOpenSettingsReadOnlyAndLockedOnesLocked)
+{
+    auto f = starta();
+    for (int laast : {0, 1}) {
+        modPluvo().InstLaast = laast;
+        modPluvo().TalFinns = laast == 0;
+        int under = -1;
+        std::pair<TextSpeaker*, TextSpeaker*> roester;
+        saettInstaellningsfoensterHanterare([&](TextSpeaker* r1, TextSpeaker* r2) {
+            under = modPluvo().InstLaast;
+            roester = {r1, r2};
+        });
+        vaelj(*f, f->menVisa);
+        EXPECT_EQ(under, laast == 0 ? 2 : 1);
+        EXPECT_EQ(modPluvo().InstLaast, laast);
+        // The voices are lent only when speech works.
+        EXPECT_EQ(roester.first, laast == 0 ? &f->tspPluvo : nullptr);
+        EXPECT_EQ(roester.second, laast == 0 ? &f->tspPluvo2 : nullptr);
+        oeppna(*f, f->menVerktyg)->close();
+        EXPECT_EQ(f->menAendra->isEnabled(), laast == 0);
+    }
+}
+
+TEST_F(MenyradTest, AfterTheEditorTheRememberedExerciseIsLoadedAgain)
+{
+    skrivOevning("a.rtt", "hund\r\n");
+    auto f = starta("a.rtt");
+    const qsizetype foere = f->txtLoggbok.text().size();
+    // What the editor saved under the remembered name is current after it.
+    skrivOevning("a.rtt", "hund\r\nkatt\r\nmus\r\n");
+    vaelj(*f, f->menSkapaOvning[3]);
+    EXPECT_EQ(f->Tag, "gls");
+    EXPECT_EQ(modPluvo().AntalOrd, 3);
+    EXPECT_TRUE(f->txtLoggbok.text().mid(foere).contains(QStringLiteral("Aktuell övning: Rättstavning - a")));
+}
+
+TEST_F(MenyradTest, LockingAndUnlockingWriteStateNameAndTime)
+{
+    Klocka::saettNuKaella([] { return QDateTime(QDate(2024, 3, 5), QTime(9, 8, 7)); });
+    auto f = starta();
+    tryckTangent(*f, Qt::Key_F9);
+    laas(*f, "Eva Berg", QStringLiteral("Väv"));
+    EXPECT_EQ(modPluvo().InstLaast, 1);
+    EXPECT_EQ(SettingsStore::GetSetting("Visa", "Inst", ""), "1");
+    EXPECT_EQ(SettingsStore::GetSetting("Visa", "Namn", ""), "Eva Berg");
+    EXPECT_EQ(SettingsStore::GetSetting("Visa", "Tid", ""), "2024-03-05 09:08:07");
+    oeppna(*f, f->menVerktyg)->close();
+    EXPECT_EQ(f->menLaas->text(), QStringLiteral("Lås &upp inställningar..."));
+
+    // The code typed before is gone when the dialog opens again.
+    QString koden = "?";
+    laas(*f, "Bo Ek", QStringLiteral("Väv ned"), &koden);
+    EXPECT_EQ(koden, "");
+    EXPECT_EQ(SettingsStore::GetSetting("Visa", "Inst", ""), "0");
+    EXPECT_EQ(SettingsStore::GetSetting("Visa", "Namn", ""), "Bo Ek");
+    EXPECT_TRUE(meddelanden().isEmpty());
+    Klocka::saettNuKaella({});
+}
+
+TEST_F(MenyradTest, TheFourthWrongCodeTakesTheLockAway)
+{
+    auto f = starta();
+    tryckTangent(*f, Qt::Key_F9);
+    laas(*f, "Eva Berg", QStringLiteral("väv"));
+    EXPECT_EQ(meddelanden(), QStringList{"Ogiltigt lösenord, försök igen!"});
+    EXPECT_EQ(modPluvo().InstLaast, 0);
+    laas(*f, "Eva Berg", "fel");
+    laas(*f, "Eva Berg", "fel");
+    laas(*f, "Eva Berg", QStringLiteral("Väv"));
+    EXPECT_EQ(modPluvo().InstLaast, 1);
+
+    laas(*f, "Eva Berg", "fel");
+    EXPECT_EQ(meddelanden().last(), QStringLiteral("Ogiltigt lösenord!"));
+    EXPECT_EQ(modPluvo().InstLaast, 1);
+    oeppna(*f, f->menVerktyg)->close();
+    EXPECT_FALSE(f->menLaas->isEnabled());
+}
+
+TEST_F(MenyradTest, LoadRunViewTheLogbookAndExit)
+{
+    skrivOevning("djur.rtt", "ko\r\n");
+    skrivInstaellning("Visa", "VaendRtt", "False");
+    auto f = starta();
+    f->timEnTangent.setEnabled(true);
+    bool scanUnder = false;
+    saettOeppnaDialogHanterare([&](const OeppnaDialogAnrop& anrop) -> std::optional<QString> {
+        scanUnder = f->timEnTangent.Enabled();
+        EXPECT_EQ(anrop.filterIndex, 6);
+        return m_oevningar + "/djur.rtt";
+    });
+    vaelj(*f, f->menHaemtaOvn[5]);
+    // The open dialog does not hold the scan.
+    EXPECT_TRUE(scanUnder);
+    EXPECT_EQ(f->labAktuell->Caption(), QStringLiteral("Aktuell övning: Rättstavning - djur"));
+
+    vaelj(*f, f->menPluvoNormal);
+    skriv(*f, "ko");
+    tryckTangent(*f, Qt::Key_Return);
+    EXPECT_TRUE(f->txtLoggbok.text().contains(QStringLiteral("Övningen genomförd - ")));
+
+    vaelj(*f, f->menLoggbok);
+    EXPECT_EQ(tillstaand(), Huvudmeny);
+    vaelj(*f, f->menAvsluta);
+    EXPECT_FALSE(f->isVisible());
+}
