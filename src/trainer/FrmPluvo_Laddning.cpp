@@ -2,6 +2,7 @@
 // at exit.
 #include "trainer/FrmPluvo.h"
 
+#include "common/Diskett.h"
 #include "common/ExerciseFile.h"
 #include "common/ModPluvo.h"
 #include "common/Program.h"
@@ -9,40 +10,10 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
-#include "trainer/Diskett.h"
+#include "platform/Timglas.h"
 #include "trainer/OevningsNamn.h"
 
-#include <QApplication>
-
 namespace {
-
-// The hourglass pointer while a file is read. It is put away while the
-// teacher is asked something and on every way out of the load.
-class Timglas {
-public:
-    Timglas() = default;
-    Timglas(const Timglas&) = delete;
-    Timglas& operator=(const Timglas&) = delete;
-    ~Timglas() { av(); }
-
-    void paa()
-    {
-        if (!m_paa) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            m_paa = true;
-        }
-    }
-    void av()
-    {
-        if (m_paa) {
-            QApplication::restoreOverrideCursor();
-            m_paa = false;
-        }
-    }
-
-private:
-    bool m_paa = false;
-};
 
 const QString AktuellOevning = QStringLiteral("Aktuell övning: ");
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "viewers/TextVisare.h"
+
+// The guide viewer: the program's own guide text.
+class FrmPluvoHandledning : public TextVisare {
+    Q_OBJECT
+public:
+    FrmPluvoHandledning(QWidget* parent, TextSpeaker* tspRoest1);
+};
+
+// The guide text as the program ships it.
+QString Handledningstext();
