@@ -8,6 +8,7 @@
 #include "viewers/Textutskrift.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +29,21 @@ QFont arial(double punkter)
     QFont f(QStringLiteral("Arial"));
     f.setPointSizeF(punkter);
     return f;
+}
+
+// A palette whose every colour is set, so nothing is taken over from the
+// window.
+QPalette egnaFaerger(const QPalette& kaella)
+{
+    QPalette p;
+    for (int grupp = 0; grupp < QPalette::NColorGroups; ++grupp) {
+        for (int roll = 0; roll < QPalette::NColorRoles; ++roll) {
+            const auto g = QPalette::ColorGroup(grupp);
+            const auto r = QPalette::ColorRole(roll);
+            p.setColor(g, r, kaella.color(g, r));
+        }
+    }
+    return p;
 }
 
 }  // namespace
@@ -56,6 +72,10 @@ TextVisare::TextVisare(QWidget* parent, TextSpeaker* roest, const QString& rubri
     imaRekord->setPixmap(frmBilder().imaBkg());
 
     menyrad = new QMenuBar(this);
+    // The menu keeps the desktop's colours; the window's own background
+    // colour could hide its texts.
+    menyrad->setPalette(egnaFaerger(QApplication::palette(menyrad)));
+    menyrad->setAutoFillBackground(true);
     menArkiv = menyrad->addMenu(QStringLiteral("&Arkiv"));
     menArkiv->setObjectName("menArkiv");
 
@@ -132,8 +152,9 @@ void TextVisare::placeraKontroller()
     txtHandledning->setGeometry(vaenster, topp, bredd, hoejd);
 
     for (QPushButton* knapp : comStorlek) {
-        const QSize s = knapp->sizeHint().expandedTo(QSize(40, 40));
-        knapp->setGeometry(vaenster + bredd + Avstaand, topp, s.width(), s.height());
+        // A square button, as wide as it is high.
+        const int sida = std::max(40, knapp->sizeHint().height());
+        knapp->setGeometry(vaenster + bredd + Avstaand, topp, sida, sida);
     }
     const QSize laes = cmdLaes->sizeHint();
     cmdLaes->setGeometry(vaenster, topp + hoejd + Avstaand, laes.width(), laes.height());
