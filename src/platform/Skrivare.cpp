@@ -59,7 +59,7 @@ bool Skrivare::StartaJobb(const QString& dokumentnamn)
     ++m_jobb;
     if (seam().pdfFil) {
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(seam().pdfFil(m_jobb));
+        m_printer->setOutputFileName(seam().pdfFil({m_jobb, m_printer->copyCount()}));
     }
     m_printer->setDocName(dokumentnamn);
     m_painter = std::make_unique<QPainter>();

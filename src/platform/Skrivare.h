@@ -63,13 +63,19 @@ private:
     int m_jobb = 0;
 };
 
+// A job as it starts: its number counted from 1 since the dialog, and the
+// copies the printer is set to make of it.
+struct UtskriftsJobb {
+    int nummer;
+    int kopior;
+};
+
 // For tests: answers the print dialog (`dialog` gives the copies chosen, or
-// nothing for Cancel) and sends each job to a PDF file, `pdfFil` given the
-// job's number counted from 1 since the dialog. A file that cannot be
-// written makes the printer fail to start. Empty functions restore the
-// real dialog and printer.
+// nothing for Cancel) and sends each job to the PDF file `pdfFil` names. A
+// file that cannot be written makes the printer fail to start. Empty
+// functions restore the real dialog and printer.
 struct UtskriftsSeam {
     std::function<std::optional<int>()> dialog;
-    std::function<QString(int jobb)> pdfFil;
+    std::function<QString(const UtskriftsJobb& jobb)> pdfFil;
 };
 void saettUtskriftsSeam(UtskriftsSeam seam);

@@ -183,6 +183,7 @@ TEST_F(ListaPaaPapper, TwoCopiesAreTwoJobsNumberedFromPageOne)
     Utskriftsprov prov(2);
     SkrivUtOevning(nullptr, "/x/lista.rtt", rader, "Arial");
     ASSERT_EQ(prov.jobb, 2);
+    EXPECT_EQ(prov.kopiorPerJobb, QList<int>({1, 1}));
     EXPECT_EQ(prov.text(1), prov.text(2));
     EXPECT_TRUE(prov.text(2).contains("Sidan 1 av"));
     EXPECT_EQ(prov.sidor(1).size(), utanSidhuvud(prov.ord(1)).last().sida);

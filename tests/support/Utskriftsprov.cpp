@@ -27,8 +27,9 @@ Utskriftsprov::Utskriftsprov(std::optional<int> kopior) : m_kopior(kopior)
         ++dialoger;
         return m_kopior;
     };
-    seam.pdfFil = [this](int) {
+    seam.pdfFil = [this](const UtskriftsJobb& j) {
         ++jobb;
+        kopiorPerJobb << j.kopior;
         return m_fela ? m_mapp.path() + "/saknas/jobb.pdf" : pdfFil(jobb);
     };
     saettUtskriftsSeam(seam);

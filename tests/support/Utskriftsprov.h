@@ -28,6 +28,7 @@ public:
 
     int dialoger = 0;   // how often the print dialog was shown
     int jobb = 0;       // jobs started since the test began
+    QList<int> kopiorPerJobb;  // the copies the printer made of each job
 
     QString pdfFil(int jobb) const;
     // The job's text as pdftotext gives it, pages ended by a form feed.

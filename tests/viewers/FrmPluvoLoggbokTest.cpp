@@ -65,12 +65,8 @@ TEST_F(LoggbokVisare, ShowsTheCurrentLogbookInTheFrameOfTheSavedFile)
                                "**** Aktuell övning: Glosor - djur - 23:59:00 ****\n\n"
                                "Pluvo - Antal ord: 3 - 23:59:10\n\n\n"));
     EXPECT_FALSE(aktuellKanVaeljas(f));
-}
-
-TEST_F(LoggbokVisare, AnEmptyLogbookIsTheTitleAndDateLinesAndThreeLineBreaks)
-{
-    FrmPluvoLoggbok f(nullptr, QString(), nullptr);
-    EXPECT_EQ(text(f), QString("Pluvo - Loggbok\n2026-12-31 - 23:59:59\n\n\n\n"));
+    FrmPluvoLoggbok tom(nullptr, QString(), nullptr);
+    EXPECT_EQ(text(tom), QString("Pluvo - Loggbok\n2026-12-31 - 23:59:59\n\n\n\n"));
 }
 
 TEST_F(LoggbokVisare, OpensASavedLogbookAndF5ReturnsToTheCurrentWithAFreshTime)
@@ -95,17 +91,22 @@ TEST_F(LoggbokVisare, OpensASavedLogbookAndF5ReturnsToTheCurrentWithAFreshTime)
     EXPECT_FALSE(aktuellKanVaeljas(f));
 }
 
-TEST_F(LoggbokVisare, AFileThatCannotBeReadKeepsTheShownText)
+TEST_F(LoggbokVisare, AMissingFileOrDisketteIsAFileErrorAndKeepsTheShownText)
 {
-    vaelj(diskett.path() + "/saknas.slf");
     MsgBoxInspelare svar;
     FrmPluvoLoggbok f(nullptr, "nu" + CRLF, nullptr);
     visa(f);
     const QString foere = text(f);
+    vaelj(diskett.path() + "/saknas.slf");
     klickaMenyval(f, "menArkiv", "menOeppna");
-    ASSERT_EQ(svar.anrop.size(), 1u);
-    EXPECT_EQ(svar.anrop[0].text, QString("Ett fel uppstod vid filhämtning!"));
-    EXPECT_EQ(svar.anrop[0].rubrik, QString("Öppna"));
+    qputenv("PLUVO_DISKETT", (diskett.path() + "/saknas").toUtf8());
+    klickaMenyval(f, "menArkiv", "menOeppna");
+    EXPECT_EQ(dialoger.size(), 1);
+    ASSERT_EQ(svar.anrop.size(), 2u);
+    for (const MsgBoxAnrop& a : svar.anrop) {
+        EXPECT_EQ(a.text, QString("Ett fel uppstod vid filhämtning!"));
+        EXPECT_EQ(a.rubrik, QString("Öppna"));
+    }
     EXPECT_EQ(text(f), foere);
     EXPECT_FALSE(aktuellKanVaeljas(f));
 }
@@ -113,44 +114,28 @@ TEST_F(LoggbokVisare, AFileThatCannotBeReadKeepsTheShownText)
 TEST_F(LoggbokVisare, DeletingAsksFirstAndAnnouncesOnlyWhatIsGone)
 {
     const QString sparad = diskett.path() + "/20261224_150000.slf";
-    skrivFil(sparad, "x");
-    vaelj(sparad);
-    FrmPluvoLoggbok f(nullptr, QString(), nullptr);
-    visa(f);
-    const QString visat = text(f);
-
-    {
-        MsgBoxInspelare nej(MsgSvar::Nej);
-        klickaMenyval(f, "menArkiv", "menTaBort");
-        ASSERT_EQ(nej.anrop.size(), 1u);
-        EXPECT_EQ(nej.anrop[0].rubrik, QString("Ta bort"));
-        EXPECT_EQ(nej.anrop[0].knappar, MsgKnappar::JaNej);
-        EXPECT_EQ(nej.anrop[0].standard, MsgSvar::Nej);
-        EXPECT_TRUE(nej.anrop[0].text.contains(sparad.toLower()));
-        EXPECT_TRUE(QFileInfo::exists(sparad));
-    }
-    {
-        MsgBoxInspelare ja(MsgSvar::Ja);
-        klickaMenyval(f, "menArkiv", "menTaBort");
-        ASSERT_EQ(ja.anrop.size(), 2u);
-        EXPECT_FALSE(QFileInfo::exists(sparad));
-        EXPECT_EQ(ja.anrop[1].text, sparad.toLower() + " är raderad.");
-        EXPECT_EQ(ja.anrop[1].rubrik, QString("Pluvo"));
-    }
-    EXPECT_EQ(text(f), visat);
-}
-
-TEST_F(LoggbokVisare, DeletingTheShownSavedLogbookLeavesItOnTheScreen)
-{
-    const QString sparad = diskett.path() + "/20261224_150000.slf";
     skrivFil(sparad, ansi("sparad" + CRLF));
     vaelj(sparad);
     FrmPluvoLoggbok f(nullptr, QString(), nullptr);
     visa(f);
     klickaMenyval(f, "menArkiv", "menOeppna");
-    MsgBoxInspelare ja(MsgSvar::Ja);
+
+    MsgBoxInspelare svar(MsgSvar::Nej);
     klickaMenyval(f, "menArkiv", "menTaBort");
+    ASSERT_EQ(svar.anrop.size(), 1u);
+    EXPECT_EQ(svar.anrop[0].rubrik, QString("Ta bort"));
+    EXPECT_EQ(svar.anrop[0].knappar, MsgKnappar::JaNej);
+    EXPECT_EQ(svar.anrop[0].standard, MsgSvar::Nej);
+    EXPECT_TRUE(svar.anrop[0].text.contains(sparad.toLower()));
+    EXPECT_TRUE(QFileInfo::exists(sparad));
+
+    svar.svar = MsgSvar::Ja;
+    klickaMenyval(f, "menArkiv", "menTaBort");
+    ASSERT_EQ(svar.anrop.size(), 3u);
     EXPECT_FALSE(QFileInfo::exists(sparad));
+    EXPECT_EQ(svar.anrop[2].text, sparad.toLower() + " är raderad.");
+    EXPECT_EQ(svar.anrop[2].rubrik, QString("Pluvo"));
+    // The deleted logbook stays on the screen.
     EXPECT_EQ(text(f), QString("sparad\n"));
 }
 
@@ -167,19 +152,6 @@ TEST_F(LoggbokVisare, OnlySavedLogbooksCanBeDeleted)
     ASSERT_EQ(ja.anrop.size(), 1u);
     EXPECT_EQ(ja.anrop[0].rubrik, QString("Ta bort"));
     EXPECT_FALSE(ja.anrop[0].text.contains("raderad"));
-}
-
-TEST_F(LoggbokVisare, NoDisketteIsAFileError)
-{
-    qputenv("PLUVO_DISKETT", (diskett.path() + "/saknas").toUtf8());
-    vaelj(diskett.path() + "/x.slf");
-    MsgBoxInspelare svar;
-    FrmPluvoLoggbok f(nullptr, QString(), nullptr);
-    visa(f);
-    klickaMenyval(f, "menArkiv", "menOeppna");
-    EXPECT_TRUE(dialoger.isEmpty());
-    ASSERT_EQ(svar.anrop.size(), 1u);
-    EXPECT_EQ(svar.anrop[0].text, QString("Ett fel uppstod vid filhämtning!"));
 }
 
 TEST_F(LoggbokVisare, ReadsTheMarkedPassageWithVoiceOneAndKeepsTheMarking)

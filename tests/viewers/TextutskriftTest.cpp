@@ -154,6 +154,7 @@ TEST_F(TextPaaPapper, EachCopyIsAJobOfItsOwnWithTheSamePages)
     visa(f);
     klickaMenyval(f, "menArkiv", "menSkrivUt");
     ASSERT_EQ(prov.jobb, 2);
+    EXPECT_EQ(prov.kopiorPerJobb, QList<int>({1, 1}));
     EXPECT_TRUE(prov.text(1).contains("en rad"));
     EXPECT_EQ(prov.text(1), prov.text(2));
     EXPECT_EQ(prov.sidor(1).size(), 1);
