@@ -38,6 +38,8 @@ bool Skrivare::VisaDialog(QWidget* aegare)
         const std::optional<int> kopior = seam().dialog();
         if (!kopior)
             return false;
+        // Measured as the PDF file it is printed to.
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setCopyCount(*kopior);
     } else {
         QPrintDialog dialog(m_printer.get(), aegare);

@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QPlainTextEdit>
 
+namespace {
+
+// The guide text as the program ships it.
 QString Handledningstext()
 {
     QFile fil(QStringLiteral(":/texts/handledning.txt"));
@@ -10,6 +13,8 @@ QString Handledningstext()
         return {};
     return QString::fromUtf8(fil.readAll());
 }
+
+}  // namespace
 
 FrmPluvoHandledning::FrmPluvoHandledning(QWidget* parent, TextSpeaker* roest)
     : TextVisare(parent, roest, QStringLiteral("Pluvo - Handledning"))

@@ -8,6 +8,3 @@ class FrmPluvoHandledning : public TextVisare {
 public:
     FrmPluvoHandledning(QWidget* parent, TextSpeaker* tspRoest1);
 };
-
-// The guide text as the program ships it.
-QString Handledningstext();

@@ -56,11 +56,11 @@ TextVisare::TextVisare(QWidget* parent, TextSpeaker* roest, const QString& rubri
 
     // The training window's background colour shows wherever the picture
     // does not reach.
-    QColor bakgrund = parent ? parent->palette().color(QPalette::Window) : QColor();
-    if (!bakgrund.isValid() || !parent) {
-        if (const FaergSchema* s = faergSchema(modPluvo().FaergStil))
-            bakgrund = s->bakgrund;
-    }
+    QColor bakgrund;
+    if (parent)
+        bakgrund = parent->palette().color(QPalette::Window);
+    else if (const FaergSchema* schema = faergSchema(modPluvo().FaergStil))
+        bakgrund = schema->bakgrund;
     QPalette p = palette();
     p.setColor(QPalette::Window, bakgrund);
     setPalette(p);
