@@ -2,47 +2,18 @@
 // at exit.
 #include "trainer/FrmPluvo.h"
 
+#include "common/Diskett.h"
 #include "common/ExerciseFile.h"
 #include "common/ModPluvo.h"
+#include "common/OevningsNamn.h"
 #include "common/Program.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
-#include "trainer/Diskett.h"
-#include "common/OevningsNamn.h"
-
-#include <QApplication>
+#include "platform/Timglas.h"
 
 namespace {
-
-// The hourglass pointer while a file is read. It is put away while the
-// teacher is asked something and on every way out of the load.
-class Timglas {
-public:
-    Timglas() = default;
-    Timglas(const Timglas&) = delete;
-    Timglas& operator=(const Timglas&) = delete;
-    ~Timglas() { av(); }
-
-    void paa()
-    {
-        if (!m_paa) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            m_paa = true;
-        }
-    }
-    void av()
-    {
-        if (m_paa) {
-            QApplication::restoreOverrideCursor();
-            m_paa = false;
-        }
-    }
-
-private:
-    bool m_paa = false;
-};
 
 const QString AktuellOevning = QStringLiteral("Aktuell övning: ");
 

@@ -1,8 +1,6 @@
 #include "trainer/Loggbok.h"
 
 #include "common/ModPluvo.h"
-#include "common/Program.h"
-#include "platform/Clock.h"
 
 namespace {
 
@@ -107,17 +105,4 @@ bool LoggbokHarInnehaall(const QString& text)
     if (radslut < 0)
         return false;
     return text.size() - (radslut + 2) >= 3;
-}
-
-QString loggbokFilnamn(const QDateTime& tidpunkt)
-{
-    QString datum = Klocka::Datum(tidpunkt);
-    QString tid = Klocka::Tid(tidpunkt);
-    return datum.remove('-') + "_" + tid.remove(':') + ".slf";
-}
-
-QString loggbokFilInnehaall(const QString& loggbok, const QDateTime& tidpunkt)
-{
-    return Program::Titel + " - Loggbok" + CRLF + Klocka::Datum(tidpunkt) + " - " +
-           Klocka::Tid(tidpunkt) + CRLF + CRLF + loggbok + CRLF + CRLF;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QChar>
-#include <QDateTime>
 #include <QString>
 
 // The logbook of one program run: one text with CRLF line ends that is only
@@ -54,11 +53,3 @@ private:
 // characters follow its first line end. A logbook holding only the load line
 // of the start-up reload counts as empty.
 bool LoggbokHarInnehaall(const QString& text);
-
-// "yyyymmdd_hhmmss.slf", the name of the logbook file written at exit.
-QString loggbokFilnamn(const QDateTime& tidpunkt);
-
-// The logbook file's whole text: title line, date and time line, an empty
-// line, the logbook and two line ends. Name and contents are both made from
-// one reading of the clock, so an exit at midnight cannot mix two dates.
-QString loggbokFilInnehaall(const QString& loggbok, const QDateTime& tidpunkt);

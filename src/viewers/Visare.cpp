@@ -1,5 +1,16 @@
 #include "viewers/Visare.h"
 
-void VisaLoggbok(QWidget*, const QString&, TextSpeaker*) {}
+#include "viewers/FrmPluvoHandledning.h"
+#include "viewers/FrmPluvoLoggbok.h"
 
-void VisaHandledning(QWidget*, TextSpeaker*) {}
+void VisaLoggbok(QWidget* aegare, const QString& loggbokText, TextSpeaker* tspRoest1)
+{
+    FrmPluvoLoggbok loggbok(aegare, loggbokText, tspRoest1);
+    loggbok.exec();
+}
+
+void VisaHandledning(QWidget* aegare, TextSpeaker* tspRoest1)
+{
+    FrmPluvoHandledning handledning(aegare, tspRoest1);
+    handledning.exec();
+}

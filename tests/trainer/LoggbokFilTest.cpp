@@ -3,7 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "support/TestSupport.h"
-#include "trainer/Diskett.h"
+#include "common/Diskett.h"
 #include "trainer/FrmPluvo.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+#include "common/LoggbokFil.h"
 #include "common/ModPluvo.h"
 #include "support/TestSupport.h"
 #include "trainer/Loggbok.h"

@@ -1,7 +1,7 @@
-#include "trainer/Diskett.h"
+#include "common/Diskett.h"
 
 #include "common/Ansi1252.h"
-#include "trainer/Loggbok.h"
+#include "common/LoggbokFil.h"
 
 #include <QDir>
 #include <QFileInfo>

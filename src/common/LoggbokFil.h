@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The logbook as a document: the file saved at exit and the text the
+// logbook viewer shows share one frame.
+
+// "yyyymmdd_hhmmss.slf", the name of the logbook file written at exit.
+QString loggbokFilnamn(const QDateTime& tidpunkt);
+
+// The logbook file's whole text: title line, date and time line, an empty
+// line, the logbook and two line ends. Name and contents are both made from
+// one reading of the clock, so an exit at midnight cannot mix two dates.
+QString loggbokFilInnehaall(const QString& loggbok, const QDateTime& tidpunkt);
