@@ -25,9 +25,12 @@ int procent(float faktor)
 
 QString faktorText(float faktor)
 {
-    QLocale lokal;
-    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
-    return lokal.toString(double(faktor), 'g', 6);
+    // Plain digits with the locale's decimal sign when that is a comma;
+    // the settings reader takes either sign.
+    QString text = QString::number(double(faktor), 'g', 6);
+    if (QLocale().decimalPoint() == QStringLiteral(","))
+        text.replace('.', ',');
+    return text;
 }
 
 FrmAvancerat::FrmAvancerat(QWidget* parent) : QDialog(parent)

@@ -29,6 +29,6 @@ private:
     void OKButton_Click();
 };
 
-// A speech delay factor as the settings store it: the locale's number
-// form, which the settings reader reads back.
+// A speech delay factor as the settings store it, in a form the settings
+// reader reads back.
 QString faktorText(float faktor);

@@ -4,6 +4,7 @@
 #include "common/Etikett.h"
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
+#include "settings/InstaellningsRegler.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -428,6 +429,13 @@ void FrmOptions2::kopplaHaendelser()
     connect(drvInitial, &QComboBox::activated, this, [this] { drvInitial_Change(); });
     connect(dirInitial->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { dirInitial_Change(); });
+    // The folders are read in the background: once those above the chosen
+    // one are in, it is brought into sight.
+    connect(m_mappar, &QFileSystemModel::directoryLoaded, this, [this](const QString& laest) {
+        const QString vald = m_mappar->filePath(dirInitial->currentIndex());
+        if (!vald.isEmpty() && vald.startsWith(mappMedSnedstreck(laest)))
+            dirInitial->scrollTo(dirInitial->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });

@@ -107,7 +107,7 @@ TEST_F(FrmAvanceratTest, StandardThenAvbrytChangesNothing)
 TEST(FaktorText, ReadsBackInEveryLocale)
 {
     const QLocale foere;
-    for (const char* namn : {"sv_SE", "C", "de_DE"}) {
+    for (const char* namn : {"sv_SE", "C", "de_DE", "ar_EG"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(namn)));
         for (float faktor : {0.5f, 1.0f, 1.2f, 2.37f, 5.0f})
             EXPECT_FLOAT_EQ(LasRegel::D(faktorText(faktor)), faktor) << namn;
