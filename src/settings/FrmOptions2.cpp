@@ -44,34 +44,27 @@ constexpr std::array<Flik, 6> Flikar = {{
     {"Filkatalog", "Välj aktuell filkatalog"},
 }};
 
-QString u(const char* text)
+QCheckBox* nyRuta(QWidget* foraelder, const QString& namn, const QString& text, const QString& tips = {})
 {
-    return QString::fromUtf8(text);
-}
-
-QCheckBox* nyRuta(QWidget* foraelder, const char* namn, const char* text, const char* tips = nullptr)
-{
-    auto* ruta = new QCheckBox(u(text), foraelder);
-    ruta->setObjectName(u(namn));
-    if (tips)
-        ruta->setToolTip(u(tips));
+    auto* ruta = new QCheckBox(text, foraelder);
+    ruta->setObjectName(namn);
+    ruta->setToolTip(tips);
     return ruta;
 }
 
-QGroupBox* nyRam(QWidget* foraelder, const char* namn, const char* text, const char* tips = nullptr)
+QGroupBox* nyRam(QWidget* foraelder, const QString& namn, const QString& text, const QString& tips = {})
 {
-    auto* ram = new QGroupBox(u(text), foraelder);
-    ram->setObjectName(u(namn));
-    if (tips)
-        ram->setToolTip(u(tips));
+    auto* ram = new QGroupBox(text, foraelder);
+    ram->setObjectName(namn);
+    ram->setToolTip(tips);
     return ram;
 }
 
-QRadioButton* nyttVal(QWidget* foraelder, const QString& namn, const char* text, const char* tips)
+QRadioButton* nyttVal(QWidget* foraelder, const QString& namn, const QString& text, const QString& tips)
 {
-    auto* val = new QRadioButton(u(text), foraelder);
+    auto* val = new QRadioButton(text, foraelder);
     val->setObjectName(namn);
-    val->setToolTip(u(tips));
+    val->setToolTip(tips);
     return val;
 }
 
@@ -82,7 +75,7 @@ FrmOptions2::FrmOptions2(Traeningsfoenster& frmPluvo, TextSpeaker* roest1, TextS
       m_talFinns(modPluvo().TalFinns && roest1 && roest2)
 {
     setObjectName("frmOptions2");
-    setWindowTitle(u("Inställning"));
+    setWindowTitle("Inställning");
     setModal(true);
 
     tbsOptions = new QTabBar(this);
@@ -91,9 +84,9 @@ FrmOptions2::FrmOptions2(Traeningsfoenster& frmPluvo, TextSpeaker* roest1, TextS
     sidor = new QStackedWidget(this);
     sidor->setFixedSize(Twips::tillPixlar(SidBredd), Twips::tillPixlar(SidHoejd));
     for (size_t i = 0; i < Flikar.size(); ++i) {
-        tbsOptions->addTab(u(Flikar[i].rubrik));
+        tbsOptions->addTab(Flikar[i].rubrik);
         tbsOptions->setTabData(int(i), QString("Grupp%1").arg(i + 1));
-        tbsOptions->setTabToolTip(int(i), u(Flikar[i].tips));
+        tbsOptions->setTabToolTip(int(i), Flikar[i].tips);
         picOptions[i] = new QWidget(sidor);
         picOptions[i]->setObjectName(QString("picOptions%1").arg(i));
         picOptions[i]->setEnabled(i == 0);
@@ -103,7 +96,7 @@ FrmOptions2::FrmOptions2(Traeningsfoenster& frmPluvo, TextSpeaker* roest1, TextS
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    cmdApply = new QPushButton(u("Utför"), this);
+    cmdApply = new QPushButton("Utför", this);
     cmdApply->setObjectName("cmdApply");
     cmdApply->setEnabled(false);
     cmdCancel = new QPushButton("Avbryt", this);
@@ -137,8 +130,7 @@ void FrmOptions2::skapaFaerger()
     QWidget* sida = picOptions[0];
     for (size_t i = 0; i < fraSample1.size(); ++i) {
         const FaergSchema& schema = *faergSchema(int(i));
-        QGroupBox* ram = nyRam(sida, "fraSample1", "");
-        ram->setTitle(schema.namn);
+        QGroupBox* ram = nyRam(sida, "fraSample1", schema.namn);
         ram->setProperty("Index", int(i));
         ram->installEventFilter(this);
         fraSample1[i] = ram;
@@ -149,7 +141,7 @@ void FrmOptions2::skapaFaerger()
         labFel[i]->setCaption("ordet");
         labTal[i] = new Etikett(ram);
         labTal[i]->setObjectName("labTal");
-        labTal[i]->setCaption(u("förklaringen"));
+        labTal[i]->setCaption("förklaringen");
         for (Etikett* etikett : {labFel[i], labTal[i]}) {
             etikett->setFont(QFont("Arial", 12));
             etikett->setAutoSize(true);
@@ -172,7 +164,7 @@ void FrmOptions2::skapaTeckensnitt()
     fraSample2 = nyRam(picOptions[1], "fraSample2", "Skrivyta");
     cbxFont = new QComboBox(fraSample2);
     cbxFont->setObjectName("cbxFont");
-    cbxFont->setToolTip(u("Lista med teckensnitt. OBS! Alla innehåller inte bokstäver!"));
+    cbxFont->setToolTip("Lista med teckensnitt. OBS! Alla innehåller inte bokstäver!");
     labFont = new Etikett(fraSample2);
     labFont->setObjectName("labFont");
     labFont->setCaption(" A ");
@@ -203,19 +195,19 @@ void FrmOptions2::skapaLjud()
     chkLaesOevning = nyRuta(fraSample3b, "chkLaesOevning", "Läs i övningen",
                             "Röst 2 läser ordet och Röst 1 läser förklaringen (Tvärtom i omvänt läge)");
     chkTvaa = nyRuta(fraSample3b, "chkTvaa", "Två olika röster");
-    labRoest = new QLabel(u("Röst 1 (menyer och förklaringen):"), fraSample3b);
+    labRoest = new QLabel("Röst 1 (menyer och förklaringen):", fraSample3b);
     labRoest->setObjectName("labRoest");
     comRoester = new QComboBox(fraSample3b);
     comRoester->setObjectName("comRoester");
-    comRoester->setToolTip(u("Installerade röster"));
-    labRoest2 = new QLabel(u("Röst 2 (ordet):"), fraSample3b);
+    comRoester->setToolTip("Installerade röster");
+    labRoest2 = new QLabel("Röst 2 (ordet):", fraSample3b);
     labRoest2->setObjectName("labRoest2");
     comRoester2 = new QComboBox(fraSample3b);
     comRoester2->setObjectName("comRoester2");
-    comRoester2->setToolTip(u("Installerade röster"));
+    comRoester2->setToolTip("Installerade röster");
     comAvancerat = new QPushButton("&Avancerat...", fraSample3b);
     comAvancerat->setObjectName("comAvancerat");
-    labInfoUpplaes = new QLabel(u("För uppläsning krävs det att talsyntes med SAPI-gränssnitt är installerad."),
+    labInfoUpplaes = new QLabel("För uppläsning krävs det att talsyntes med SAPI-gränssnitt är installerad.",
                                 fraSample3b);
     labInfoUpplaes->setObjectName("labInfoUpplaes");
     labInfoUpplaes->setWordWrap(true);
@@ -273,7 +265,7 @@ void FrmOptions2::skapaSpecial()
     fraAutustart = nyRam(sida, "fraAutustart", "Ordet döljs automatiskt");
     chkDoelj[0] = nyRuta(fraAutustart, "chkDoelj", "I \"Pluvo\"");
     chkDoelj[1] = nyRuta(fraAutustart, "chkDoelj", "I \"Test\" efter att det visats med \"Radera\"-tangenten");
-    labTid = new QLabel(u("Tid (sek) innan ordet döljs "), fraAutustart);
+    labTid = new QLabel("Tid (sek) innan ordet döljs ", fraAutustart);
     labTid->setObjectName("labTid");
     cbxTid = new QComboBox(fraAutustart);
     cbxTid->setObjectName("cbxTid");
@@ -320,10 +312,10 @@ void FrmOptions2::skapaStyrning()
                                 "i startläge");
     labIntervall = new QLabel("Intervall:", fraSample5a);
     labIntervall->setObjectName("labIntervall");
-    labIntervall->setToolTip(u("Kan även ökas med + och minskas med - under körning"));
+    labIntervall->setToolTip("Kan även ökas med + och minskas med - under körning");
     cbxEnTangent = new QComboBox(fraSample5a);
     cbxEnTangent->setObjectName("cbxEnTangent");
-    cbxEnTangent->setToolTip(u("Intervallets längd i sekunder"));
+    cbxEnTangent->setToolTip("Intervallets längd i sekunder");
     for (int s = 1; s <= 5; ++s)
         cbxEnTangent->addItem(QString("%1 sek").arg(s));
     labIntervall->setBuddy(cbxEnTangent);
@@ -380,7 +372,7 @@ void FrmOptions2::skapaFilkatalog()
 
     filInitial = new QListWidget(fraSample6);
     filInitial->setObjectName("filInitial");
-    filInitial->setToolTip(u("Här visas endast övningar för Pluvo"));
+    filInitial->setToolTip("Här visas endast övningar för Pluvo");
     filInitial->setFocusPolicy(Qt::NoFocus);
     filInitial->setSelectionMode(QAbstractItemView::NoSelection);
 

@@ -33,14 +33,6 @@
 
 namespace {
 
-// Where the pages stand when shown, and out of sight, in twips.
-constexpr double SynligVaenster = 210;
-
-QString u(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 void maalaProv(QGroupBox* ram, Etikett* ord, Etikett* foerklaring, const FaergSchema& schema)
 {
     QPalette p = ram->palette();
@@ -68,20 +60,6 @@ void fyllFontlista(QComboBox* lista, const QString& aktuell)
     lista->addItems(namn);
 }
 
-void saettEnkelFont(Etikett* etikett, const QString& namn, double storlek)
-{
-    QFont font = etikett->font();
-    font.setFamily(namn);
-    font.setPointSizeF(std::max(1.0, storlek));
-    font.setBold(false);
-    font.setItalic(false);
-    font.setStrikeOut(false);
-    font.setUnderline(false);
-    etikett->setFont(font);
-    if (etikett->AutoSize())
-        etikett->adjustSize();
-}
-
 }  // namespace
 
 void FrmOptions2::Form_Load()
@@ -93,7 +71,7 @@ void FrmOptions2::Form_Load()
         const QRectF plats = provPlats(int(i), Twips::Width(fraSample1[0]), Twips::Height(fraSample1[0]),
                                        Twips::Width(sidor), Twips::Height(sidor));
         Twips::placera(fraSample1[i], plats.left(), plats.top(), plats.width(), plats.height());
-        fraSample1[i]->setToolTip(QString(u("Färgval %1")).arg(i + 1));
+        fraSample1[i]->setToolTip(QString("Färgval %1").arg(i + 1));
         maalaProv(fraSample1[i], labFel[i], labTal[i], *faergSchema(int(i)));
     }
     ValdStil = std::clamp(m.FaergStil, 0, 5);
@@ -158,8 +136,8 @@ void FrmOptions2::Form_Load()
         cmdApply->setEnabled(true);
     } else {
         picOptions[0]->setEnabled(false);
-        MsgBox(m.InstLaast == 1 ? u("Inställning är låst och kan ej ändras.") : u("Inställning visas endast."),
-               MsgKnappar::Ok, MsgIkon::Information, u("Inställning"));
+        MsgBox(m.InstLaast == 1 ? "Inställning är låst och kan ej ändras." : "Inställning visas endast.",
+               MsgKnappar::Ok, MsgIkon::Information, "Inställning");
     }
     tbsOptions_Click();
 }
@@ -258,13 +236,13 @@ void FrmOptions2::cbxFont_Click()
 {
     const double start = std::max(1, modPluvo().OrdStorlek);
     labFont->hide();
-    saettEnkelFont(labFont, cbxFont->currentText(), start);
-    saettEnkelFont(labTest, cbxFont->currentText(), start);
+    labFont->setEnkelFont(cbxFont->currentText(), start);
+    labTest->setEnkelFont(cbxFont->currentText(), start);
     const int storlek = provstorlek(int(start), m_frmPluvo.ordHoejd(), [this](int s) {
-        saettEnkelFont(labTest, labTest->font().family(), s);
+        labTest->setFontSize(s);
         return labTest->height();
     });
-    saettEnkelFont(labFont, cbxFont->currentText(), storlek);
+    labFont->setFontSize(storlek);
     labFont->show();
 }
 
@@ -324,7 +302,7 @@ void FrmOptions2::chkPipLjud_Click()
 void FrmOptions2::chkSpara_Click()
 {
     if (chkSpara->isChecked() && VisaDiskettVarning)
-        MsgBox(u("En diskett skall alltid finnas i diskettfacket då detta är valt"), MsgKnappar::Ok,
+        MsgBox("En diskett skall alltid finnas i diskettfacket då detta är valt", MsgKnappar::Ok,
                MsgIkon::Information, Program::Titel);
 }
 

@@ -9,26 +9,12 @@
 
 namespace {
 
-void saettEnkelFont(Etikett* etikett, const QString& namn, double storlek)
-{
-    QFont font = etikett->font();
-    font.setFamily(namn);
-    font.setPointSizeF(qBound(1.0, storlek, 1000.0));
-    font.setBold(false);
-    font.setItalic(false);
-    font.setStrikeOut(false);
-    font.setUnderline(false);
-    etikett->setFont(font);
-    if (etikett->AutoSize())
-        etikett->adjustSize();
-}
-
 // Every loaded label of a letter row takes the font; all stand on the first
 // one's line.
 void saettRadensFont(const std::vector<Etikett*>& rad, const QString& namn, double storlek)
 {
     for (Etikett* etikett : rad) {
-        saettEnkelFont(etikett, namn, storlek);
+        etikett->setEnkelFont(namn, storlek);
         if (etikett != rad.front())
             Twips::setTop(etikett, Twips::Top(rad.front()));
     }
@@ -90,7 +76,7 @@ void FrmPluvo::saettOrdFont(const QString& namn, double storlek)
 {
     saettRadensFont(labOrd, namn, storlek);
     saettRadensFont(labFoerklaring, namn, storlek);
-    saettEnkelFont(labStreck, namn, storlek);
+    labStreck->setEnkelFont(namn, storlek);
 }
 
 void FrmPluvo::visaTavla()
