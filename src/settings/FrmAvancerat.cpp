@@ -37,8 +37,6 @@ FrmAvancerat::FrmAvancerat(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmAvancerat");
     setModal(true);
-    if (parent && parent->window())
-        setWindowIcon(parent->window()->windowIcon());
     setWindowTitle(Program::Titel + " - Talsyntes");
 
     labInfo = new QLabel(QString::fromUtf8("Fördröjning mellan uppläsning av ord och förklaring"), this);

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QRadioButton>
 #include <QTimer>
 #include <QTreeView>
@@ -254,13 +253,6 @@ TEST_F(FrmOptions2Test, FolderPageListsTheExercisesAndKeepsTheFolderCase)
     utfoer();
     EXPECT_EQ(skrivna(), (Nycklar{{"Filkatalog/Path", mapp + "/Gamla Prov/"}}));
     EXPECT_EQ(modPluvo().OevningsMapp, mapp + "/Gamla Prov/");
-}
-
-TEST_F(FrmOptions2Test, VolumeListShowsTheFoldersVolume)
-{
-    oeppna();
-    ASSERT_GT(d->drvInitial->count(), 0);
-    EXPECT_EQ(d->drvInitial->currentData().toString(), QStorageInfo(program.path()).rootPath());
 }
 
 // --- Enable rules ---
