@@ -58,6 +58,19 @@ void Etikett::setFontSize(double punkter)
     anpassa();
 }
 
+void Etikett::setEnkelFont(const QString& namn, double punkter)
+{
+    QFont f = font();
+    f.setFamily(namn);
+    f.setPointSizeF(qBound(1.0, punkter, 1000.0));
+    f.setBold(false);
+    f.setItalic(false);
+    f.setStrikeOut(false);
+    f.setUnderline(false);
+    setFont(f);
+    anpassa();
+}
+
 void Etikett::setAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;

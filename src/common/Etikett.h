@@ -26,6 +26,8 @@ public:
     void setFontName(const QString& namn);
     void setFontSize(double punkter);
     double FontSize() const { return font().pointSizeF(); }
+    // This font at this size, without bold, italic, strike-out or underline.
+    void setEnkelFont(const QString& namn, double punkter);
 
     // An auto-sizing label follows its caption and font.
     void setAutoSize(bool autoSize);

@@ -91,9 +91,13 @@ private:
         const int ordPerMinut = espeak_GetParameter(espeakRATE, 0);
         m_tempo = ordPerMinut > 0 ? int(std::lround(10000.0 / ordPerMinut)) : 0;
         // MBROLA voices are listed even when their data is not installed.
+        QList<QPair<QString, QString>> roester;
         for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v)
             if (!QByteArray((*v)->identifier).startsWith("mb/"))
-                m_roester.emplace_back(QString::fromUtf8((*v)->identifier), QString::fromUtf8((*v)->name));
+                roester.append({QString::fromUtf8((*v)->identifier), QString::fromUtf8((*v)->name)});
+        const QStringList namn = roestnamn(roester);
+        for (qsizetype i = 0; i < roester.size(); ++i)
+            m_roester.emplace_back(roester[i].first, namn[i]);
         m_finns = true;
     }
 
@@ -173,7 +177,21 @@ TalRoest svenskRoest()
 
 constexpr char RoestSektion[] = "Roester";
 
+QString& spaerradRoest()
+{
+    static QString namn;
+    return namn;
+}
+
 }  // namespace
+
+QStringList roestnamn(const QList<QPair<QString, QString>>& idOchNamn)
+{
+    QStringList namn;
+    for (const auto& [id, egetNamn] : idOchNamn)
+        namn << (namn.contains(egetNamn) ? egetNamn + " (" + id + ")" : egetNamn);
+    return namn;
+}
 
 TextSpeaker::TextSpeaker(QObject* parent)
     : QObject(parent), m_roest(svenskRoest()), m_kanal(std::make_shared<TalKanal>())
@@ -229,6 +247,8 @@ TalRoest TextSpeaker::AktuellRoest() const
 
 bool TextSpeaker::VaeljRoest(const TalRoest& roest)
 {
+    if (!spaerradRoest().isEmpty() && roest.RoestNamn() == spaerradRoest())
+        return false;
     for (const TalRoest& r : Motor::instans().roester())
         if (r.id() == roest.id()) {
             m_roest = r;
@@ -260,4 +280,9 @@ bool TextSpeaker::Talar() const
 {
     std::lock_guard<std::mutex> laas(m_kanal->mutex);
     return m_kanal->vaentande > 0 || (m_kanal->stroem && !m_kanal->stroem->faerdig());
+}
+
+void TextSpeaker::spaerraRoest(const QString& namn)
+{
+    spaerradRoest() = namn;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -22,6 +25,12 @@ private:
 };
 
 struct TalKanal;
+
+// The display names of the engine's voices, in the engine's order: each
+// voice's own name, with its engine id in brackets after it when an earlier
+// voice already has that name. Every voice name the program shows, stores
+// and looks up comes from here, so a name always leads back to one voice.
+QStringList roestnamn(const QList<QPair<QString, QString>>& idOchNamn);
 
 // The speech control. Every instance speaks with its own voice through the
 // one shared engine; Tala returns at once and the speech plays while the
@@ -49,6 +58,10 @@ public:
 
     // True while this instance's speech is still playing.
     bool Talar() const;
+
+    // For tests: selecting the voice of this name fails, as for a voice the
+    // engine can no longer load (an empty name lifts it).
+    static void spaerraRoest(const QString& namn);
 
 signals:
     // Every text handed to Tala, and every Tysta (so tests can follow).

@@ -1,5 +1,7 @@
 #include "settings/Instaellningsfoenster.h"
 
+#include "settings/FrmOptions2.h"
+
 namespace {
 std::function<void(TextSpeaker*, TextSpeaker*)>& hanterare()
 {
@@ -8,10 +10,15 @@ std::function<void(TextSpeaker*, TextSpeaker*)>& hanterare()
 }
 }  // namespace
 
-void VisaInstaellningar(QWidget*, Traeningsfoenster&, TextSpeaker* tspRoest1, TextSpeaker* tspRoest2)
+void VisaInstaellningar(QWidget* aegare, Traeningsfoenster& foenster, TextSpeaker* tspRoest1,
+                        TextSpeaker* tspRoest2)
 {
-    if (hanterare())
+    if (hanterare()) {
         hanterare()(tspRoest1, tspRoest2);
+        return;
+    }
+    FrmOptions2 frmOptions2(foenster, tspRoest1, tspRoest2, aegare);
+    frmOptions2.exec();
 }
 
 void saettInstaellningsfoensterHanterare(std::function<void(TextSpeaker*, TextSpeaker*)> h)

@@ -138,6 +138,22 @@ public:
     void setBackColor(const QColor& farg);
     QCursor egenPekare() const { return m_egenPekare; }
 
+    // --- What the settings windows read and apply (Traeningsfoenster) ---
+    QColor bakgrundsfaerg() const override;
+    QColor ordfaerg() const override;
+    QString ordFontnamn() const override;
+    int ordHoejd() const override;
+    QCursor menyPekare() const override;
+    bool enTangentPaa() const override;
+    void saettEnTangentPaa(bool paa) override;
+    int enTangentIntervall() const override;
+    void saettEnTangentIntervall(int millisekunder) override;
+    void saettFaergStil(int stil) override;
+    void saettOrdFont(const QString& namn, double storlek) override;
+    void visaTavla() override;
+    void saettMuspekare() override;
+    void uppdatera() override;
+
     // --- Controls ---
     Etikett* labMeny = nullptr;
     std::array<Etikett*, 5> labMenyVal{};

@@ -1,0 +1,95 @@
+// What the settings windows read from the training window and the changes
+// they apply to it.
+#include "trainer/FrmPluvo.h"
+
+#include "common/ColourSchemes.h"
+#include "common/Layout.h"
+#include "common/LetterBoard.h"
+#include "common/Twips.h"
+
+namespace {
+
+// Every loaded label of a letter row takes the font; all stand on the first
+// one's line.
+void saettRadensFont(const std::vector<Etikett*>& rad, const QString& namn, double storlek)
+{
+    for (Etikett* etikett : rad) {
+        etikett->setEnkelFont(namn, storlek);
+        if (etikett != rad.front())
+            Twips::setTop(etikett, Twips::Top(rad.front()));
+    }
+}
+
+}  // namespace
+
+QColor FrmPluvo::bakgrundsfaerg() const
+{
+    return BackColor();
+}
+
+QColor FrmPluvo::ordfaerg() const
+{
+    return labOrd[0]->ForeColor();
+}
+
+QString FrmPluvo::ordFontnamn() const
+{
+    return labOrd[0]->font().family();
+}
+
+int FrmPluvo::ordHoejd() const
+{
+    return labOrd[0]->height();
+}
+
+QCursor FrmPluvo::menyPekare() const
+{
+    return labMenyVal[0]->cursor();
+}
+
+bool FrmPluvo::enTangentPaa() const
+{
+    return timEnTangent.Enabled();
+}
+
+void FrmPluvo::saettEnTangentPaa(bool paa)
+{
+    timEnTangent.setEnabled(paa);
+}
+
+int FrmPluvo::enTangentIntervall() const
+{
+    return timEnTangent.Interval();
+}
+
+void FrmPluvo::saettEnTangentIntervall(int millisekunder)
+{
+    timEnTangent.setInterval(millisekunder);
+}
+
+void FrmPluvo::saettFaergStil(int stil)
+{
+    SaettStil(stil);
+}
+
+void FrmPluvo::saettOrdFont(const QString& namn, double storlek)
+{
+    saettRadensFont(labOrd, namn, storlek);
+    saettRadensFont(labFoerklaring, namn, storlek);
+    labStreck->setEnkelFont(namn, storlek);
+}
+
+void FrmPluvo::visaTavla()
+{
+    VisaTavla();
+}
+
+void FrmPluvo::saettMuspekare()
+{
+    SaettMuspekare();
+}
+
+void FrmPluvo::uppdatera()
+{
+    update();
+}
