@@ -213,9 +213,13 @@ private:
     void haemtaBilder();
     void skrivLoggbokFil(bool& Cancel);
     void visaFilnamn();
+    void placeraEfterYtan();
+    void placeraOm();
+    void placeraMenyOm();
 
     QColor m_backColor;
     QCursor m_egenPekare;
     bool m_harAendratStorlek = false;
+    bool m_utlagd = false;  // Form_Load has laid the window out
     bool m_stangs = false;
 };
