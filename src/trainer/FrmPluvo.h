@@ -213,6 +213,7 @@ private:
     void haemtaBilder();
     void skrivLoggbokFil(bool& Cancel);
     void visaFilnamn();
+    void visaOchLaesFilnamn();
     void placeraEfterYtan();
     void placeraOm();
     void placeraMenyOm();

@@ -15,13 +15,6 @@ namespace {
 
 constexpr int AntalMenyval = 5;
 
-// The shown name as it is read aloud: the leading blank, the name and its
-// dot, without the three-letter ending and the trailing blank.
-QString utanAendelse(const QString& visatNamn)
-{
-    return visatNamn.left(std::max<qsizetype>(0, visatNamn.size() - 4));
-}
-
 // Hides an item and takes its highlight away before it gets a new caption.
 void avmarkera(Etikett* val)
 {
@@ -329,9 +322,7 @@ void FrmPluvo::HanteraTecken(int KeyAscii)
         }
         if (hittad && steg < antal) {
             FilIndex = index;
-            visaFilnamn();
-            if (SkaLaesaUpp())
-                Laes(utanAendelse(labFilnamn->Caption()));
+            visaOchLaesFilnamn();
         }
         TangentNere = true;
         break;
