@@ -15,7 +15,3 @@ struct FaergSchema {
 
 // Scheme 0..5; an empty (invalid) scheme for any other number.
 const FaergSchema* faergSchema(int nummer);
-
-// Applies a scheme to the training window. A number outside 0..5 leaves
-// the scheme colours as they are and only copies the word colour on.
-void SaettStil(int schema);

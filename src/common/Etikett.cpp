@@ -127,9 +127,3 @@ void Etikett::mouseMoveEvent(QMouseEvent* e)
     QLabel::mouseMoveEvent(e);
     emit musRoerd();
 }
-
-void Etikett::enterEvent(QEnterEvent* e)
-{
-    QLabel::enterEvent(e);
-    emit musRoerd();
-}

@@ -46,8 +46,10 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    // Only a real move of the pointer counts: Qt also reports "entered"
+    // when a label appears under a resting pointer or a window above it
+    // closes, which the pupil did not do.
     void mouseMoveEvent(QMouseEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
 
 private:
     void anpassa();

@@ -66,7 +66,13 @@ FrmMeddelande::FrmMeddelande(const MeddelandeUtseende& utseende, QWidget* parent
     imaOK[1]->stackUnder(imaOK[0]);
     Twips::setLeft(labMeddelande, (bredd - labBredd) / 2);
 
-    move(Twips::tillPixlar((Skaerm::Width() - bredd) / 2), Twips::tillPixlar((Skaerm::Height() - hoejd) / 2));
+    // Centred on the owner's usable area (the training window's client area
+    // under a window manager), or on the screen.
+    QRect yta(QPoint(0, 0), Skaerm::storlekPixlar());
+    if (parent)
+        yta = QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size());
+    move(yta.x() + (yta.width() - Twips::tillPixlar(bredd)) / 2,
+         yta.y() + (yta.height() - Twips::tillPixlar(hoejd)) / 2);
 }
 
 void FrmMeddelande::ok_tryck()
@@ -97,24 +103,17 @@ void FrmMeddelande::keyPressEvent(QKeyEvent* e)
 
 void FrmMeddelande::imaOK_MouseDown()
 {
-    m_okNere = true;
     imaOK[0]->setVisible(false);
+    // Hiding the pressed picture ends Qt's hold on the pointer, and the
+    // release would reach no widget; the pressed look takes the hold over,
+    // so one click closes the window wherever the button comes up.
+    imaOK[1]->grabMouse();
 }
 
 void FrmMeddelande::imaOK_MouseUp()
 {
-    m_okNere = false;
+    imaOK[1]->releaseMouse();
     ok_tryck();
-}
-
-void FrmMeddelande::mouseReleaseEvent(QMouseEvent* e)
-{
-    // The pressed picture took the place of the one that was pressed, so the
-    // release may arrive at the window itself.
-    if (m_okNere)
-        imaOK_MouseUp();
-    else
-        QDialog::mouseReleaseEvent(e);
 }
 
 void FrmMeddelande::reject() {}
@@ -124,8 +123,8 @@ void FrmMeddelande::closeEvent(QCloseEvent* e)
     e->ignore();
 }
 
-void visaMeddelandeFoenster(const MeddelandeUtseende& utseende)
+void visaMeddelandeFoenster(const MeddelandeUtseende& utseende, QWidget* aegare)
 {
-    FrmMeddelande meddelande(utseende);
+    FrmMeddelande meddelande(utseende, aegare);
     meddelande.exec();
 }

@@ -33,7 +33,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void imaOK_MouseDown();
@@ -41,8 +40,8 @@ private:
 
     Etikett* labMeddelande;
     Etikett* imaOK[2];
-    bool m_okNere = false;
 };
 
-// Shows the message window modally; returns when it has closed.
-void visaMeddelandeFoenster(const MeddelandeUtseende& utseende);
+// Shows the message window modally over its owner and centred on it;
+// returns when it has closed.
+void visaMeddelandeFoenster(const MeddelandeUtseende& utseende, QWidget* aegare = nullptr);

@@ -8,6 +8,7 @@
 #include "platform/VbTimer.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <cmath>
@@ -77,9 +78,12 @@ void FrmSplash::Timer1_Timer()
         done(Accepted);
 }
 
-void FrmSplash::keyPressEvent(QKeyEvent*)
+void FrmSplash::keyPressEvent(QKeyEvent* e)
 {
-    done(Accepted);
+    // A key that types closes the window; Shift, the arrows and the function
+    // keys alone do not. Delete carries a character but types none.
+    if (!e->text().isEmpty() && e->key() != Qt::Key_Delete)
+        done(Accepted);
 }
 
 void FrmSplash::mouseReleaseEvent(QMouseEvent*)
@@ -89,12 +93,14 @@ void FrmSplash::mouseReleaseEvent(QMouseEvent*)
 
 void FrmSplash::done(int resultat)
 {
+    if (!m_staengd) {
+        m_staengd = true;
+        Timer1->setEnabled(false);
+        // The pointer leaves first: closing the window under a resting
+        // pointer would hand the item below it an "entered" of its own.
+        FlyttaMuspekare();
+    }
     QDialog::done(resultat);
-    if (m_staengd)
-        return;
-    m_staengd = true;
-    Timer1->setEnabled(false);
-    FlyttaMuspekare();
 }
 
 void visaSplash(QWidget* parent)

@@ -1,34 +1,11 @@
 #include "common/SoundClip.h"
 
+#include "common/SettingsRules.h"
+
 #include <cmath>
 #include <limits>
 
 namespace {
-
-// The number at the start of a text: leading blanks, an optional sign,
-// digits and a decimal point "."; 0 when no digit comes first. Read in
-// double, so a very long digit run gives infinity rather than wrapping.
-double talVidBoerjan(const QString& text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    double tecken = 1;
-    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
-        tecken = text[i] == u'-' ? -1 : 1;
-        ++i;
-    }
-    double vaerde = 0;
-    while (i < n && text[i] >= u'0' && text[i] <= u'9')
-        vaerde = vaerde * 10 + (text[i++].unicode() - u'0');
-    if (i < n && text[i] == u'.') {
-        double skala = 0.1;
-        for (++i; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i, skala /= 10)
-            vaerde += (text[i].unicode() - u'0') * skala;
-    }
-    return tecken * vaerde;
-}
 
 // Rounded to a whole number, halves to the even one; false when it does
 // not fit an int.
@@ -67,8 +44,8 @@ SpelaLjudReferens SpelaLjudTolkaReferens(const QString& referens)
         return resultat;
     int start = 0;
     int slut = 0;
-    if (!somHeltal(talVidBoerjan(suffix.left(komma)), start)
-        || !somHeltal(talVidBoerjan(suffix.mid(komma + 1)), slut))
+    if (!somHeltal(LasRegel::talIBoerjan(suffix.left(komma)), start)
+        || !somHeltal(LasRegel::talIBoerjan(suffix.mid(komma + 1)), slut))
         return resultat;
     if (start < 0 || slut <= start)
         return resultat;
@@ -95,8 +72,8 @@ KlippReferens TolkaKlipp(const QString& referens)
     const qsizetype komma = suffix.indexOf(u',');
     if (komma < 1)
         return resultat;
-    const double in = talVidBoerjan(suffix.left(komma));
-    const double ut = talVidBoerjan(suffix.mid(komma + 1));
+    const double in = LasRegel::talIBoerjan(suffix.left(komma));
+    const double ut = LasRegel::talIBoerjan(suffix.mid(komma + 1));
     // Points too large to be a time are no clip at all.
     if (std::isfinite(in) && std::isfinite(ut)) {
         resultat.inpunkt = in;

@@ -1,6 +1,7 @@
 #include "common/TextConversion.h"
 
 #include "common/Ansi1252.h"
+#include "common/ExerciseFormat.h"
 #include "common/TextFile.h"
 
 #include <algorithm>
@@ -102,15 +103,7 @@ QString KonverteraRad(const QString& rad)
     if (faelt1.isEmpty())
         return {};
 
-    QString resultat = faelt1;
-    if (!faelt2.isEmpty())
-        resultat += u'[' + faelt2 + u']';
-    if (!faelt3.isEmpty()) {
-        resultat += QStringLiteral(" (") + faelt3 + u')';
-        if (!faelt4.isEmpty())
-            resultat += u'[' + faelt4 + u']';
-    }
-    return resultat;
+    return OevningsRad(Uppgift{faelt1, faelt2, faelt3, faelt4});
 }
 
 void RensaFaelt(QString& faelt)

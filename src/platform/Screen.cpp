@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace Skaerm {
 namespace {
@@ -14,8 +15,8 @@ QSize& testStorlek()
 }
 
 // The usable area leaves out a thin window border on each side, which the
-// layout adds back; the training window is shown full-screen, without a
-// caption bar.
+// layout adds back. It is the training window's first estimate; the client
+// area a window manager grants replaces it when it arrives.
 constexpr int Kantbredd = 2;
 
 }  // namespace
@@ -50,6 +51,14 @@ void SetCursorPos(int x, int y)
 {
     const QSize s = storlekPixlar();
     QCursor::setPos(qBound(0, x, s.width() - 1), qBound(0, y, s.height() - 1));
+}
+
+void visaMaximerad(QWidget* foenster)
+{
+    if (testStorlek().isValid())
+        foenster->show();
+    else
+        foenster->showMaximized();
 }
 
 void saettStorlek(QSize pixlar)

@@ -2,6 +2,8 @@
 
 #include <QSize>
 
+class QWidget;
+
 // The screen as the program measures it: twips (15 per device-independent
 // pixel), the usable full-screen area and the mouse pointer position.
 namespace Skaerm {
@@ -21,6 +23,11 @@ int GetSystemMetrics(int index);
 
 // Moves the mouse pointer; positions beyond the screen end at its edge.
 void SetCursorPos(int x, int y);
+
+// Shows a main window maximized, so that a window manager fits it and its
+// caption onto the screen; the granted size arrives later in a resize. On a
+// screen a test pretends, the window is shown at that screen's size.
+void visaMaximerad(QWidget* foenster);
 
 // For tests: pretend the screen has this size (an empty size restores it).
 void saettStorlek(QSize pixlar);

@@ -2,9 +2,6 @@
 
 #include "common/FrmBilder.h"
 #include "common/FrmSplash.h"
-#include "common/Instaellningar.h"
-#include "common/Layout.h"
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/Program.h"
 #include "common/SpeechSound.h"
@@ -12,6 +9,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
+#include "trainer/Instaellningar.h"
+#include "trainer/Layout.h"
+#include "trainer/LetterBoard.h"
 #include "trainer/TangentFaangare.h"
 
 #include <QCloseEvent>
@@ -204,25 +204,18 @@ void FrmPluvo::Form_Load()
 
     m.SkaermHoejd = Twips::avrunda((Skaerm::GetSystemMetrics(17) + 4) * double(Skaerm::TwipsPerPixel));
     m.SkaermBredd = Twips::avrunda((Skaerm::GetSystemMetrics(16) + 4) * double(Skaerm::TwipsPerPixel));
+    labAktuell->setCaption(QString::fromUtf8("Aktuell övning: "));
     placeraDekoration();
     haemtaBilder();
 
     LaesInstaellningar();
-    PlaceraKontroller();
-
-    Twips::setTop(labSiffertavla[0], Twips::Top(labFoerklaring[0]) + Twips::Height(labFoerklaring[0]) + 48);
-    m.TavlaHoejd = int(Twips::avrunda(
-        (Twips::Top(imaRam[2]) - (Twips::Top(labFoerklaring[0]) + Twips::Height(labFoerklaring[0]))) / 2 - 144));
-    PlaceraTavla();
-
-    Twips::setHeight(imaMun, Twips::Height(picUpp) * 9 / 20);
-    Twips::setWidth(imaMun, Twips::Height(imaMun) * 2);
-    PlaceraMunAkt();
+    placeraEfterYtan();
     SaettMuspekare();
 
     HaemtaAktuellOevning();
 
-    show();
+    Skaerm::visaMaximerad(this);
+    m_utlagd = true;
     picTaTangent->setFocus();
     m.TalFinns = tspPluvo.TalsyntesFinns();
     if (!utanStartbild)
@@ -244,6 +237,34 @@ void FrmPluvo::Form_Load()
     for (size_t i = 0; i < imaMeny.size(); ++i)
         imaMeny[i]->setPixmap(frmBilder().imaMeny(int(i)));
     VisaHuvudmeny();
+}
+
+// The word, explanation and letter board, sized from the usable area.
+void FrmPluvo::placeraEfterYtan()
+{
+    ModPluvo& m = modPluvo();
+    PlaceraKontroller();
+
+    Twips::setTop(labSiffertavla[0], Twips::Top(labFoerklaring[0]) + Twips::Height(labFoerklaring[0]) + 48);
+    m.TavlaHoejd = int(Twips::avrunda(
+        (Twips::Top(imaRam[2]) - (Twips::Top(labFoerklaring[0]) + Twips::Height(labFoerklaring[0]))) / 2 - 144));
+    PlaceraTavla();
+
+    Twips::setHeight(imaMun, Twips::Height(picUpp) * 9 / 20);
+    Twips::setWidth(imaMun, Twips::Height(imaMun) * 2);
+    PlaceraMunAkt();
+}
+
+// The window manager granted a client area other than the one laid out (a
+// caption bar, panels): everything sized from the usable area follows it.
+void FrmPluvo::placeraOm()
+{
+    ModPluvo& m = modPluvo();
+    m.SkaermBredd = width() * Skaerm::TwipsPerPixel;
+    m.SkaermHoejd = height() * Skaerm::TwipsPerPixel;
+    placeraDekoration();
+    placeraEfterYtan();
+    placeraMenyOm();
 }
 
 // The pictures of the window's own decoration and controls.
@@ -312,7 +333,6 @@ void FrmPluvo::placeraDekoration()
 
     labAktuell->setFontSize(labMeny->FontSize() / 4);
     Twips::setLeft(labAktuell, Skaerm::Width() / 2);
-    labAktuell->setCaption(QString::fromUtf8("Aktuell övning: "));
     Twips::setTop(labAktuell, hoejd - Twips::Height(labAktuell) * 5 / 4 - bottenHoejd);
 
     FaktaMellanrum = 0;
@@ -337,19 +357,24 @@ void FrmPluvo::Form_Resize()
     const double skala = Skaerm::Width() / (Skaerm::TwipsPerPixel * 800.0);
     MenyTeckenstorlek = int(Twips::avrunda(skala * 32));
     labMeny->setFontSize(float(skala * 28));
-    move(0, 0);
+    // A maximized window stands where the window manager put it.
+    if (!isMaximized())
+        move(0, 0);
 }
 
 void FrmPluvo::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    // The first size change is the window being made; later ones (a
-    // screen change) lay the menu font out again.
+    // The first size change is the window being made; later ones (the
+    // area a window manager grants, a screen change) lay it out again.
     if (!m_harAendratStorlek) {
         m_harAendratStorlek = true;
         return;
     }
     Form_Resize();
+    const ModPluvo& m = modPluvo();
+    if (m_utlagd && (Twips::fraanPixlar(width()) != m.SkaermBredd || Twips::fraanPixlar(height()) != m.SkaermHoejd))
+        placeraOm();
 }
 
 void FrmPluvo::HaemtaAktuellOevning()

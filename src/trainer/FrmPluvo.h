@@ -286,9 +286,14 @@ private:
     void visaFilnamn();
     void skapaMenyrad();
     void visaHaallen(const std::function<void()>& visa);
+    void visaOchLaesFilnamn();
+    void placeraEfterYtan();
+    void placeraOm();
+    void placeraMenyOm();
 
     QColor m_backColor;
     QCursor m_egenPekare;
     bool m_harAendratStorlek = false;
+    bool m_utlagd = false;  // Form_Load has laid the window out
     bool m_stangs = false;
 };

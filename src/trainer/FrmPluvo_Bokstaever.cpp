@@ -3,13 +3,13 @@
 
 #include "common/Ansi1252.h"
 #include "common/FrmBilder.h"
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/SpeechSound.h"
 #include "common/TavlaLogik.h"
 #include "common/Twips.h"
 #include "platform/Pip.h"
 #include "trainer/KoerLogik.h"
+#include "trainer/LetterBoard.h"
 
 void FrmPluvo::KontrolleraTangent(int Tecken)
 {

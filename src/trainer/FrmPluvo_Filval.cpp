@@ -103,6 +103,14 @@ void FrmPluvo::visaFilnamn()
     imaMun->setVisible(aerLjudOevning(namn));
 }
 
+// The name at FilIndex shown, and read aloud when names are read.
+void FrmPluvo::visaOchLaesFilnamn()
+{
+    visaFilnamn();
+    if (SkaLaesaUpp())
+        Laes(utanAendelse(labFilnamn->Caption()));
+}
+
 int FrmPluvo::AktuellFilIndex()
 {
     QString namn;
@@ -133,9 +141,7 @@ void FrmPluvo::picNer_MouseDown()
         ++FilIndex;
     else
         FilIndex = 0;
-    visaFilnamn();
-    if (SkaLaesaUpp())
-        Laes(utanAendelse(labFilnamn->Caption()));
+    visaOchLaesFilnamn();
 }
 
 void FrmPluvo::picUpp_MouseDown()
@@ -146,9 +152,7 @@ void FrmPluvo::picUpp_MouseDown()
         --FilIndex;
     else
         FilIndex = std::max(0, filPluvo.ListCount() - 1);
-    visaFilnamn();
-    if (SkaLaesaUpp())
-        Laes(utanAendelse(labFilnamn->Caption()));
+    visaOchLaesFilnamn();
 }
 
 void FrmPluvo::labFilnamn_Click()

@@ -2,11 +2,11 @@
 // of words typed wrong, the summaries and showing the word again.
 #include "trainer/FrmPluvo.h"
 
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/SpeechSound.h"
 #include "platform/Clock.h"
 #include "trainer/KoerLogik.h"
+#include "trainer/LetterBoard.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // they apply to it.
 #include "trainer/FrmPluvo.h"
 
-#include "common/ColourSchemes.h"
-#include "common/Layout.h"
-#include "common/LetterBoard.h"
 #include "common/Twips.h"
+#include "trainer/Layout.h"
+#include "trainer/LetterBoard.h"
+#include "trainer/Stil.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include "trainer/FrmPluvo.h"
 
 #include "common/FrmMeddelande.h"
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/Program.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "trainer/KoerLogik.h"
+#include "trainer/LetterBoard.h"
 
 #include <algorithm>
 
@@ -151,5 +151,5 @@ void FrmPluvo::VisaMeddelande(const QString& text)
     utseende.fontNamn = labMenyVal[0]->font().family();
     utseende.fontStorlek = labMenyVal[0]->FontSize();
     utseende.pekare = m.AnnanMuspekare ? egenPekare() : QCursor(Qt::ArrowCursor);
-    visaMeddelandeFoenster(utseende);
+    visaMeddelandeFoenster(utseende, this);
 }

@@ -4,23 +4,16 @@
 #include "trainer/FrmPluvo.h"
 
 #include "common/Ansi1252.h"
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
 #include "platform/Screen.h"
+#include "trainer/LetterBoard.h"
 #include "trainer/MenyTabell.h"
 
 namespace {
 
 constexpr int AntalMenyval = 5;
-
-// The shown name as it is read aloud: the leading blank, the name and its
-// dot, without the three-letter ending and the trailing blank.
-QString utanAendelse(const QString& visatNamn)
-{
-    return visatNamn.left(std::max<qsizetype>(0, visatNamn.size() - 4));
-}
 
 // Hides an item and takes its highlight away before it gets a new caption.
 void avmarkera(Etikett* val)
@@ -51,6 +44,13 @@ void placeraMenyval(FrmPluvo& f, int i)
     Twips::setTop(f.labMenyVal[size_t(i)], T + i * h + (i + 1) * (H - 5 * h) / 6);
 }
 
+// The menu box of the main menu and the type menu.
+void saettHuvudmenyruta(FrmPluvo& f)
+{
+    Twips::setTop(f.shaRam[1], modPluvo().SkaermHoejd / 5.0);
+    Twips::setHeight(f.shaRam[1], (Twips::Height(f.shaRam[0]) + Twips::Height(f.shaRam[0])) / 3);
+}
+
 }  // namespace
 
 void FrmPluvo::VisaHuvudmeny()
@@ -76,8 +76,7 @@ void FrmPluvo::VisaHuvudmeny()
         saettText(etikett, val[size_t(i)]);
         if (i == 0) {
             // The submenu shrinks the box; the main menu gives it back its size.
-            Twips::setTop(shaRam[1], m.SkaermHoejd / 5.0);
-            Twips::setHeight(shaRam[1], (Twips::Height(shaRam[0]) + Twips::Height(shaRam[0])) / 3);
+            saettHuvudmenyruta(*this);
         }
         placeraMenyval(*this, i);
         etikett->show();
@@ -149,6 +148,21 @@ void FrmPluvo::VisaMenyHaemtaOevning()
     default: MenyMarkoer = 0; break;
     }
     MarkeraMenyval(MenyMarkoer);
+}
+
+// The drawn menu follows a new usable area: the box and the item places
+// as its menu set them, the submenu's items on the main menu's places.
+void FrmPluvo::placeraMenyOm()
+{
+    const int t = modPluvo().Tillstaand;
+    if (t != Huvudmeny && t != HaemtaMeny && !iUndermeny(t))
+        return;
+    saettHuvudmenyruta(*this);
+    for (int i = 0; i < AntalMenyval; ++i)
+        placeraMenyval(*this, i);
+    if (iUndermeny(t))
+        Twips::setHeight(shaRam[1], Twips::Height(shaRam[0]) * 21 / 50);
+    PlaceraMenyram();
 }
 
 void FrmPluvo::PlaceraMenyram()
@@ -308,9 +322,7 @@ void FrmPluvo::HanteraTecken(int KeyAscii)
         }
         if (hittad && steg < antal) {
             FilIndex = index;
-            visaFilnamn();
-            if (SkaLaesaUpp())
-                Laes(utanAendelse(labFilnamn->Caption()));
+            visaOchLaesFilnamn();
         }
         TangentNere = true;
         break;

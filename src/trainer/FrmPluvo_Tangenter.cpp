@@ -3,12 +3,12 @@
 #include "trainer/FrmPluvo.h"
 
 #include "common/Ansi1252.h"
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/SpeechSound.h"
 #include "common/TavlaLogik.h"
 #include "platform/Clock.h"
 #include "trainer/KoerLogik.h"
+#include "trainer/LetterBoard.h"
 
 namespace {
 
@@ -17,6 +17,13 @@ bool tavlanStegas()
 {
     const ModPluvo& m = modPluvo();
     return m.TavlaPaa && !m.MusStyrning;
+}
+
+// A character that types: every printable code, "!" too (a word may hold
+// it); 127 is Delete, not a character.
+bool skrivbartTecken(int kod)
+{
+    return kod >= 33 && kod <= 255 && kod != 127;
 }
 
 // The character code a board cell types: its caption's first character.
@@ -87,7 +94,7 @@ void FrmPluvo::Form_KeyPress(int KeyAscii)
 
     if (KeyAscii == 8) {
         VisaOrdetMedRadera();
-    } else if (KeyAscii >= 34 && KeyAscii <= 255) {
+    } else if (skrivbartTecken(KeyAscii)) {
         HanteraTecken(KeyAscii);
     } else if (KeyAscii == 13) {
         if (t == Huvudmeny || iUndermeny(t) || t == HaemtaMeny) {

@@ -3,9 +3,9 @@
 #include "trainer/FrmPluvo.h"
 
 #include "common/Ansi1252.h"
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/TavlaLogik.h"
+#include "trainer/LetterBoard.h"
 
 namespace {
 

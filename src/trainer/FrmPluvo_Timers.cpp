@@ -129,8 +129,12 @@ void FrmPluvo::timEnTangent_Timer()
 {
     ModPluvo& m = modPluvo();
     if (m.SkanningsVaentan < 1) {
+        // A key the pupil holds keeps its guard: only a Space the funnel
+        // let through is this tick's own to release.
+        const bool spaerrad = m.SpaerraRepetition && TangentNere;
         Form_KeyPress(32);
-        TangentNere = false;
+        if (!spaerrad)
+            TangentNere = false;
     } else {
         --m.SkanningsVaentan;
     }

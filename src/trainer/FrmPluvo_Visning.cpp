@@ -2,11 +2,11 @@
 // explanation, centred, in a font that shrinks to fit the screen.
 #include "trainer/FrmPluvo.h"
 
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
 #include "platform/Screen.h"
+#include "trainer/LetterBoard.h"
 
 namespace {
 

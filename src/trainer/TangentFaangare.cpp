@@ -34,6 +34,18 @@ int styrkod(int qtTangent)
     }
 }
 
+// Ctrl, Alt or Super with a key is a command, not typing. Characters made
+// with AltGr still type: X reports AltGr as a group switch, and systems that
+// report it as Ctrl and Alt together send both.
+bool kommandotangent(Qt::KeyboardModifiers mod)
+{
+    if (mod & Qt::MetaModifier)
+        return true;
+    const bool ctrl = mod & Qt::ControlModifier;
+    const bool alt = mod & Qt::AltModifier;
+    return ctrl != alt;
+}
+
 }  // namespace
 
 TangentFaangare::TangentFaangare(FrmPluvo* foenster) : QWidget(foenster), m_foenster(foenster)
@@ -52,6 +64,8 @@ void TangentFaangare::keyPressEvent(QKeyEvent* e)
         m_foenster->Form_KeyPress(kod);
         return;
     }
+    if (kommandotangent(e->modifiers()))
+        return;
     skickaText(e->text());
 }
 
@@ -83,6 +97,9 @@ QVariant TangentFaangare::inputMethodQuery(Qt::InputMethodQuery fraaga) const
 void TangentFaangare::skickaText(const QString& text)
 {
     for (const QChar tecken : text) {
+        // Delete and Ctrl+letter carry control characters, which type nothing.
+        if (tecken.category() == QChar::Other_Control)
+            continue;
         const int kod = ansiCode(tecken);
         if (kod > 0)
             m_foenster->Form_KeyPress(kod);

@@ -555,3 +555,20 @@ TEST_F(MenyerTest, KeysInALaesRunAreIgnored)
     EXPECT_EQ(tillstaand(), Laeser);
     EXPECT_EQ(f->txtLoggbok.text(), logg);
 }
+
+TEST_F(MenyerTest, ARestingPointerNeverMovesTheHighlightAndTheFirstEnterRunsPluvo)
+{
+    skrivOevning("Ord.rtt");
+    auto f = starta("Ord.rtt");
+    ASSERT_EQ(f->MenyMarkoer, 0);
+    // What Qt sends to the item under a resting pointer when a window above
+    // it closes: the pupil moved nothing.
+    const QPointF mitt = f->labMenyVal[2]->rect().center();
+    QEnterEvent inne(mitt, f->labMenyVal[2]->mapTo(f.get(), mitt), f->labMenyVal[2]->mapToGlobal(mitt));
+    QApplication::sendEvent(f->labMenyVal[2], &inne);
+    EXPECT_EQ(f->MenyMarkoer, 0);
+    EXPECT_TRUE(f->labMenyVal[0]->Bold());
+    EXPECT_FALSE(f->labMenyVal[2]->Bold());
+    tryckTangent(*f, Qt::Key_Return);
+    EXPECT_EQ(tillstaand(), PluvoVisar);
+}

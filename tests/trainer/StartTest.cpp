@@ -1,11 +1,11 @@
 // Start-up of the training window: settings, colours and layout.
-#include "common/ColourSchemes.h"
-#include "common/Layout.h"
 #include "common/ModPluvo.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
 #include "support/TestSupport.h"
 #include "trainer/FrmPluvo.h"
+#include "trainer/Layout.h"
+#include "trainer/Stil.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -175,26 +175,29 @@ TEST_F(Start, EverySchemeColoursTheWindowAndKeepsTheHighlightedItemInTheWordColo
     auto f = starta();
     f->labMenyVal[1]->setBold(true);
     f->labMenyVal[1]->setForeColor(Qt::red);
-    for (int nummer = 0; nummer < 6; ++nummer) {
-        const FaergSchema* s = faergSchema(nummer);
-        ASSERT_NE(s, nullptr);
-        SaettStil(nummer);
-        EXPECT_EQ(f->BackColor().rgb(), s->bakgrund.rgb()) << nummer;
-        EXPECT_EQ(f->labOrd[0]->ForeColor().rgb(), s->ord.rgb()) << nummer;
-        EXPECT_EQ(f->labFoerklaring[0]->ForeColor().rgb(), s->foerklaring.rgb()) << nummer;
-        EXPECT_EQ(f->labMeny->ForeColor().rgb(), s->meny.rgb()) << nummer;
-        EXPECT_EQ(f->labAktuell->ForeColor().rgb(), s->meny.rgb()) << nummer;
-        for (Etikett* val : f->labMenyVal)
-            EXPECT_EQ(val->ForeColor().rgb(), (val->Bold() ? s->ord : s->menyVal).rgb()) << nummer;
-        EXPECT_EQ(f->labMenyVal[1]->ForeColor().rgb(), s->ord.rgb()) << nummer;
-        EXPECT_EQ(modPluvo().MenyFaerg.rgb(), s->menyVal.rgb()) << nummer;
-        EXPECT_EQ(f->labStreck->ForeColor().rgb(), s->ord.rgb()) << nummer;
+    struct Vaenta {
+        int nummer;
+        QColor bakgrund, ord, foerklaring, meny, menyVal;
+    };
+    // The colours as a pupil sees them, red, green and blue.
+    const Vaenta vaentade[] = {
+        {0, {0, 0, 0}, {255, 255, 0}, {255, 255, 128}, {255, 128, 0}, {255, 255, 128}},
+        {2, {255, 238, 192}, {0, 0, 0}, {224, 224, 224}, {192, 192, 192}, {224, 224, 224}},
+        {5, {255, 238, 255}, {0, 0, 255}, {128, 128, 255}, {128, 128, 255}, {128, 128, 255}},
+        {3, {255, 238, 192}, {0, 0, 255}, {128, 128, 255}, {128, 128, 255}, {128, 128, 255}},
+    };
+    for (const Vaenta& v : vaentade) {
+        SaettStil(v.nummer);
+        EXPECT_EQ(f->BackColor(), v.bakgrund) << v.nummer;
+        EXPECT_EQ(f->labOrd[0]->ForeColor(), v.ord) << v.nummer;
+        EXPECT_EQ(f->labFoerklaring[0]->ForeColor(), v.foerklaring) << v.nummer;
+        EXPECT_EQ(f->labMeny->ForeColor(), v.meny) << v.nummer;
+        EXPECT_EQ(f->labAktuell->ForeColor(), v.meny) << v.nummer;
+        EXPECT_EQ(f->labMenyVal[4]->ForeColor(), v.menyVal) << v.nummer;
+        EXPECT_EQ(f->labMenyVal[1]->ForeColor(), v.ord) << v.nummer;
+        EXPECT_EQ(modPluvo().MenyFaerg, v.menyVal) << v.nummer;
+        EXPECT_EQ(f->labStreck->ForeColor(), v.ord) << v.nummer;
     }
-    // The default scheme: pale yellow with blue letters, read as parts.
-    SaettStil(3);
-    EXPECT_EQ(f->BackColor(), QColor(255, 238, 192));
-    EXPECT_EQ(f->labOrd[0]->ForeColor(), QColor(0, 0, 255));
-    EXPECT_EQ(f->labFoerklaring[0]->ForeColor(), QColor(128, 128, 255));
 
     // A scheme outside 0..5 leaves the scheme colours and copies the word colour.
     f->labOrd[0]->setForeColor(QColor(10, 20, 30));

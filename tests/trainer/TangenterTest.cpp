@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -194,10 +195,67 @@ TEST_F(Tangenter, EnterSetsTheFlagThatNaestaStegReads)
 
 TEST_F(Tangenter, PageUpReadsTheStatusLineOnlyWithTheFactLine)
 {
-    // Nothing to hear offscreen; PageUp must simply be safe in every state.
+    ModPluvo& m = modPluvo();
+    m.TalFinns = true;
+    m.LaesOevning = true;
+    QStringList talat;
+    QObject::connect(&f->tspPluvo, &TextSpeaker::talade, [&](const QString& t) { talat << t; });
     tryck(Qt::Key_PageUp);
+    EXPECT_TRUE(talat.isEmpty());
     starta({rad("sol")}, PluvoVisar);
+    f->tspPluvo.Tysta();
+    talat.clear();
     tryck(Qt::Key_PageUp);
-    EXPECT_EQ(modPluvo().Tillstaand, PluvoVisar);
-    EXPECT_EQ(f->StatusradText(), "Antal uppgifter:,1.Kvar:,1.Antal fel:,0.");
+    EXPECT_EQ(m.Tillstaand, PluvoVisar);
+    EXPECT_EQ(talat, QStringList{"Antal uppgifter:,1.Kvar:,1.Antal fel:,0."});
+    f->tspPluvo.Tysta();
+}
+
+TEST_F(Tangenter, OnlyTypedTextIsALetter)
+{
+    starta({rad("a@!")}, PluvoVisar);
+    tryck(Qt::Key_Return);
+    const auto skicka = [&](Qt::Key tangent, const QString& text, Qt::KeyboardModifiers mod) {
+        QTest::sendKeyEvent(QTest::Click, f->picTaTangent, tangent, text, mod);
+    };
+    // Delete, Ctrl, Alt and Super with a letter type nothing.
+    skicka(Qt::Key_Delete, QString(QChar(127)), Qt::NoModifier);
+    skicka(Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);
+    skicka(Qt::Key_A, "a", Qt::AltModifier);
+    skicka(Qt::Key_A, "a", Qt::MetaModifier);
+    EXPECT_EQ(synligtOrd(), "___");
+    EXPECT_EQ(f->AntalFel, 0);
+    EXPECT_FALSE(logg().contains(QChar(127)));
+
+    skriv("a");
+    // AltGr arrives from X as a group switch; its characters type.
+    skicka(Qt::Key_At, "@", Qt::GroupSwitchModifier);
+    EXPECT_EQ(synligtOrd(), "a@_");
+    skriv("!");
+    EXPECT_EQ(synligtOrd(), "a@!");
+    EXPECT_TRUE(f->OrdKlart);
+    EXPECT_EQ(f->AntalFel, 0);
+}
+
+TEST_F(Tangenter, AScanTickLeavesTheGuardOfAHeldKey)
+{
+    ModPluvo& m = modPluvo();
+    m.SpaerraRepetition = true;
+    m.TavlaPaa = true;
+    m.MusStyrning = false;
+    starta({rad("aaaa")}, PluvoVisar);
+    tryck(Qt::Key_Return);
+    m.SkanningsVaentan = 0;
+    f->timEnTangent.setInterval(20);
+    f->timEnTangent.setEnabled(true);
+
+    QKeyEvent tryckA(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a", false);
+    QApplication::sendEvent(f->picTaTangent, &tryckA);
+    QTest::qWait(150);  // several scan ticks while the key is held
+    skickaUpprepning(*f, Qt::Key_A, "a");
+    f->timEnTangent.setEnabled(false);
+    EXPECT_EQ(synligtOrd(), "a___");
+    QKeyEvent slaeppA(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a", false);
+    QApplication::sendEvent(f->picTaTangent, &slaeppA);
+    EXPECT_FALSE(f->TangentNere);
 }

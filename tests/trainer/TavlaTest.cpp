@@ -1,11 +1,11 @@
 // The letter board in real runs: the cursor stepped with Space and the
 // arrow keys (nearest way on and off, edge limit on and off), Enter on the
 // cursor, and the board clicked with the mouse method.
-#include "common/LetterBoard.h"
 #include "common/ModPluvo.h"
 #include "common/TavlaLogik.h"
 #include "support/TraeningsFixtur.h"
 #include "trainer/FrmPluvo.h"
+#include "trainer/LetterBoard.h"
 
 #include <QTemporaryDir>
 #include <QTest>

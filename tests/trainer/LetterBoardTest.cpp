@@ -1,7 +1,7 @@
 // The letter board on the training window: its layout, which parts show in
 // which state and control method, the captions for the letter expected
 // next, and the highlight.
-#include "common/LetterBoard.h"
+#include "trainer/LetterBoard.h"
 
 #include "common/ModPluvo.h"
 #include "common/TavlaLogik.h"

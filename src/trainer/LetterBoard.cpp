@@ -1,4 +1,4 @@
-#include "common/LetterBoard.h"
+#include "trainer/LetterBoard.h"
 
 #include "common/ModPluvo.h"
 #include "common/TavlaLogik.h"

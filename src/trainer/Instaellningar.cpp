@@ -1,11 +1,11 @@
-#include "common/Instaellningar.h"
+#include "trainer/Instaellningar.h"
 
-#include "common/ColourSchemes.h"
 #include "common/ModPluvo.h"
 #include "common/SettingsRules.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "trainer/FrmPluvo.h"
+#include "trainer/Stil.h"
 
 #include <QDir>
 

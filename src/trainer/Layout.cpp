@@ -1,4 +1,4 @@
-#include "common/Layout.h"
+#include "trainer/Layout.h"
 
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
