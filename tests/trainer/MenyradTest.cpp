@@ -10,11 +10,13 @@
 #include "settings/Instaellningsfoenster.h"
 #include "support/TraeningsFixtur.h"
 #include "trainer/TangentFaangare.h"
+#include "viewers/FrmPluvoLoggbok.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -229,7 +231,13 @@ TEST_F(MenyradTest, AfterTheEditorTheRememberedExerciseIsLoadedAgain)
     const qsizetype foere = f->txtLoggbok.text().size();
     // What the editor saved under the remembered name is current after it.
     skrivOevning("a.rtt", "hund\r\nkatt\r\nmus\r\n");
+    QString rubrik;
+    medanModal([&](QWidget* w) {
+        EXPECT_EQ(w->parentWidget(), f.get());
+        rubrik = w->windowTitle();
+    });
     vaelj(*f, f->menSkapaOvning[3]);
+    EXPECT_EQ(rubrik, QStringLiteral("Övningar - Glosor med ljud - [namnlös]"));
     EXPECT_EQ(f->Tag, "gls");
     EXPECT_EQ(modPluvo().AntalOrd, 3);
     EXPECT_TRUE(f->txtLoggbok.text().mid(foere).contains(QStringLiteral("Aktuell övning: Rättstavning - a")));
@@ -299,7 +307,14 @@ TEST_F(MenyradTest, LoadRunViewTheLogbookAndExit)
     tryckTangent(*f, Qt::Key_Return);
     EXPECT_TRUE(f->txtLoggbok.text().contains(QStringLiteral("Övningen genomförd - ")));
 
+    QString visad;
+    medanModal([&](QWidget* w) {
+        auto* visare = qobject_cast<FrmPluvoLoggbok*>(w);
+        ASSERT_TRUE(visare && visare->parentWidget() == f.get());
+        visad = visare->findChild<QPlainTextEdit*>()->toPlainText();
+    });
     vaelj(*f, f->menLoggbok);
+    EXPECT_TRUE(visad.contains(QStringLiteral("Övningen genomförd - ")));
     EXPECT_EQ(tillstaand(), Huvudmeny);
     vaelj(*f, f->menAvsluta);
     EXPECT_FALSE(f->isVisible());
