@@ -19,7 +19,6 @@
 
 namespace {
 
-const QString Namnloes = QString::fromUtf8("[namnlös]");
 const QString GlosorMedLjud = QStringLiteral("Glosor med ljud");
 
 const std::array<const char*, 5> KnappTexter{"&Skriv in", "&Redigera", "Flytta &upp", "Flytta &ner", "&Ta bort"};

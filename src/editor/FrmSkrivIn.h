@@ -99,6 +99,8 @@ private:
     QLabel* labUppgift;
 
     bool Sparad = true;
+    // The file name the list stands under while it has no file.
+    static inline const QString Namnloes = QStringLiteral("[namnlös]");
     QString AktuellFil;
     QString TypNamn;
     QString Katalog;

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString Namnloes = QString::fromUtf8("[namnlös]");
 const QString CRLF = QStringLiteral("\r\n");
 
 // A path in a menu caption shows its "&" instead of underlining a letter.
