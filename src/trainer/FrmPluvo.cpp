@@ -15,6 +15,8 @@
 #include "trainer/TangentFaangare.h"
 
 #include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
 #include <QPalette>
 
 namespace {
@@ -102,62 +104,65 @@ void FrmPluvo::setBackColor(const QColor& farg)
 
 void FrmPluvo::skapaKontroller()
 {
+    // Every control stands on the area below the menu bar, which is the
+    // window's usable area.
+    klientyta = new QWidget(this);
     for (size_t i = 0; i < shaRam.size(); ++i)
-        shaRam[i] = nyYta(this, Dekorfaerg, false);
+        shaRam[i] = nyYta(klientyta, Dekorfaerg, false);
     shaRam[1]->setFrameStyle(QFrame::NoFrame);
     for (RamLinje& l : linRam)
-        l.linje = nyYta(this, Dekorfaerg, true);
+        l.linje = nyYta(klientyta, Dekorfaerg, true);
     for (auto& bild : imaRam)
-        bild = nyBild(this);
+        bild = nyBild(klientyta);
     for (auto& bild : imaMeny)
-        bild = nyBild(this);
+        bild = nyBild(klientyta);
 
-    labMeny = nyEtikett(this, QString(), 28, false);
+    labMeny = nyEtikett(klientyta, QString(), 28, false);
     labMeny->setAlignment(Qt::AlignCenter);
     for (auto& val : labMenyVal) {
-        val = nyEtikett(this, QString(), 32, false);
+        val = nyEtikett(klientyta, QString(), 32, false);
         val->setAlignment(Qt::AlignCenter);
         val->hide();
     }
-    labAktuell = nyEtikett(this, QString(), 7);
+    labAktuell = nyEtikett(klientyta, QString(), 7);
     const char* fakta[6] = {"Antal uppgifter: ", "0", "Kvar: ", "0", "Antal fel: ", "0"};
     for (size_t i = 0; i < labFakta.size(); ++i) {
-        labFakta[i] = nyEtikett(this, QString::fromUtf8(fakta[i]), 14);
+        labFakta[i] = nyEtikett(klientyta, QString::fromUtf8(fakta[i]), 14);
         labFakta[i]->hide();
     }
 
-    labOrd.push_back(nyEtikett(this, "A", 48));
+    labOrd.push_back(nyEtikett(klientyta, "A", 48));
     labOrd[0]->hide();
-    labFoerklaring.push_back(nyEtikett(this, "A", 48));
+    labFoerklaring.push_back(nyEtikett(klientyta, "A", 48));
     labFoerklaring[0]->hide();
-    labTest = nyEtikett(this, QString(), 48);
+    labTest = nyEtikett(klientyta, QString(), 48);
     labTest->hide();
-    labStreck = nyEtikett(this, "_", 48);
+    labStreck = nyEtikett(klientyta, "_", 48);
     labStreck->hide();
-    picFel = nyBild(this);
+    picFel = nyBild(klientyta);
     picFel->hide();
 
-    shaSiffertavla = nyYta(this, Dekorfaerg, false);
+    shaSiffertavla = nyYta(klientyta, Dekorfaerg, false);
     shaSiffertavla->hide();
     for (auto& cell : labSiffertavla) {
-        cell = nyEtikett(this, " ", 24);
+        cell = nyEtikett(klientyta, " ", 24);
         cell->setAlignment(Qt::AlignCenter);
         cell->hide();
     }
-    picNaesta = nyBild(this);
+    picNaesta = nyBild(klientyta);
     picNaesta->hide();
-    picBakaat = nyBild(this);
+    picBakaat = nyBild(klientyta);
     picBakaat->hide();
 
-    imaMun = nyBild(this);
+    imaMun = nyBild(klientyta);
     imaMun->hide();
-    imaMun_akt = nyBild(this);
+    imaMun_akt = nyBild(klientyta);
     imaMun_akt->hide();
-    picUpp = nyBild(this);
+    picUpp = nyBild(klientyta);
     picUpp->hide();
-    picNer = nyBild(this);
+    picNer = nyBild(klientyta);
     picNer->hide();
-    labFilnamn = nyEtikett(this);
+    labFilnamn = nyEtikett(klientyta);
     labFilnamn->hide();
 
     picTaTangent = new TangentFaangare(this);
@@ -202,7 +207,8 @@ void FrmPluvo::Form_Load()
     // to a second resize event, which Qt does not always deliver.
     Form_Resize();
 
-    m.SkaermHoejd = Twips::avrunda((Skaerm::GetSystemMetrics(17) + 4) * double(Skaerm::TwipsPerPixel));
+    layout()->activate();
+    m.SkaermHoejd = Twips::avrunda((Skaerm::GetSystemMetrics(17) + 4 - menyrad->height()) * double(Skaerm::TwipsPerPixel));
     m.SkaermBredd = Twips::avrunda((Skaerm::GetSystemMetrics(16) + 4) * double(Skaerm::TwipsPerPixel));
     labAktuell->setCaption(QString::fromUtf8("Aktuell övning: "));
     placeraDekoration();
@@ -260,8 +266,8 @@ void FrmPluvo::placeraEfterYtan()
 void FrmPluvo::placeraOm()
 {
     ModPluvo& m = modPluvo();
-    m.SkaermBredd = width() * Skaerm::TwipsPerPixel;
-    m.SkaermHoejd = height() * Skaerm::TwipsPerPixel;
+    m.SkaermBredd = klientyta->width() * Skaerm::TwipsPerPixel;
+    m.SkaermHoejd = klientyta->height() * Skaerm::TwipsPerPixel;
     placeraDekoration();
     placeraEfterYtan();
     placeraMenyOm();
@@ -312,7 +318,7 @@ void FrmPluvo::placeraDekoration()
         const RamLinje& l = linRam[i < 2 ? 0 : 1];
         const double h = l.BorderWidth * P;
         const double b = h * 2;
-        const double left = i % 2 == 0 ? 0 : Twips::Width(this) - b - 50;
+        const double left = i % 2 == 0 ? 0 : Twips::Width(klientyta) - b - 50;
         Twips::placera(imaRam[i], left, l.Y1 - h / 2, b, h);
         imaRam[i]->raise();
     }
@@ -373,7 +379,8 @@ void FrmPluvo::resizeEvent(QResizeEvent* e)
     }
     Form_Resize();
     const ModPluvo& m = modPluvo();
-    if (m_utlagd && (Twips::fraanPixlar(width()) != m.SkaermBredd || Twips::fraanPixlar(height()) != m.SkaermHoejd))
+    if (m_utlagd && (Twips::fraanPixlar(klientyta->width()) != m.SkaermBredd
+                     || Twips::fraanPixlar(klientyta->height()) != m.SkaermHoejd))
         placeraOm();
 }
 
@@ -389,7 +396,7 @@ void FrmPluvo::PlaceraMunAkt()
     Twips::setWidth(imaMun_akt, Twips::Width(imaMun));
     Twips::setHeight(imaMun_akt, Twips::Height(imaMun));
     Twips::setTop(imaMun_akt, Twips::Height(imaMun) * 5 / 4);
-    Twips::setLeft(imaMun_akt, Twips::Width(this) - 2 * Twips::Width(imaMun));
+    Twips::setLeft(imaMun_akt, Twips::Width(klientyta) - 2 * Twips::Width(imaMun));
 }
 
 void FrmPluvo::Form_QueryUnload(bool& Cancel)

@@ -155,6 +155,7 @@ public:
     void uppdatera() override;
 
     // --- Controls ---
+    QWidget* klientyta = nullptr;  // the area below the menu bar
     Etikett* labMeny = nullptr;
     std::array<Etikett*, 5> labMenyVal{};
     Etikett* labAktuell = nullptr;

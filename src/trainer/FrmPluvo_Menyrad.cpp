@@ -31,8 +31,7 @@ const std::array<QString, 6> TypRubriker = {
 
 // Sets the entries' enabled states just before Qt looks up a shortcut in
 // the training window, so Ctrl+Z and F1 always act on the present state,
-// whatever changed it since a menu last opened. The bar stays on top of
-// the frame of the screen, which is raised whenever the main menu is drawn.
+// whatever changed it since a menu last opened.
 class MenyradVakt : public QObject {
 public:
     explicit MenyradVakt(FrmPluvo* foenster) : QObject(foenster), m_foenster(foenster) {}
@@ -43,8 +42,6 @@ protected:
         if (e->type() == QEvent::ShortcutOverride) {
             m_foenster->menOevning_Click();
             m_foenster->menVerktyg_Click();
-        } else if (e->type() == QEvent::Show || e->type() == QEvent::ZOrderChange) {
-            m_foenster->menyrad->raise();
         }
         return false;
     }
@@ -60,10 +57,11 @@ void FrmPluvo::skapaMenyrad()
     menyrad = new QMenuBar(this);
     menyrad->setAutoFillBackground(true);
     // The layout keeps the bar along the top edge at the window's width;
-    // the window's own controls are placed by hand below it.
+    // the window's own controls are placed by hand on the area below it.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menyrad);
+    layout->addWidget(klientyta);
 
     menArkiv = menyrad->addMenu(QStringLiteral("&Arkiv"));
     menAvsluta = menArkiv->addAction(QStringLiteral("&Avsluta"));
@@ -142,7 +140,6 @@ void FrmPluvo::skapaMenyrad()
         connect(meny, &QMenu::aboutToShow, this, &FrmPluvo::menVerktyg_Click);
     auto* vakt = new MenyradVakt(this);
     installEventFilter(vakt);
-    shaRam[0]->installEventFilter(vakt);
 
     menOevning_Click();
     menVerktyg_Click();

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -87,15 +88,18 @@ TEST(SkrivbordInifraan, WindowOnADesktop)
     EXPECT_TRUE(skaerm.contains(f.frameGeometry())) << f.frameGeometry().bottom();
     EXPECT_LT(f.geometry().top(), skaerm.height() / 10) << "a caption bar, not lost off the screen";
     const ModPluvo& m = modPluvo();
-    EXPECT_EQ(m.SkaermHoejd, f.height() * 15);
-    EXPECT_EQ(m.SkaermBredd, f.width() * 15);
-    EXPECT_EQ(f.linRam[1].linje->geometry().bottom(), f.height() - 1);
+    // The usable area is what lies below the menu bar.
+    const QWidget& yta = *f.klientyta;
+    EXPECT_EQ(yta.mapTo(&f, QPoint(0, 0)).y(), f.menyrad->geometry().bottom() + 1);
+    EXPECT_EQ(m.SkaermHoejd, yta.height() * 15);
+    EXPECT_EQ(m.SkaermBredd, yta.width() * 15);
+    EXPECT_EQ(f.linRam[1].linje->geometry().bottom(), yta.height() - 1);
     EXPECT_LE(f.labAktuell->geometry().bottom(), f.linRam[1].linje->y());
     EXPECT_FALSE(f.labAktuell->isHidden());
 
     // The bottom band is on the screen as drawn.
     const QImage bild = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    const QPoint band = f.mapToGlobal(QPoint(f.width() / 2, f.linRam[1].linje->geometry().center().y()));
+    const QPoint band = yta.mapToGlobal(QPoint(yta.width() / 2, f.linRam[1].linje->geometry().center().y()));
     EXPECT_EQ(QColor(bild.pixel(band)), f.linRam[1].linje->palette().color(QPalette::Window));
 
     // The main menu opened on "Pluvo", and Enter from the keyboard runs it.
