@@ -55,9 +55,22 @@ public:
         return *m;
     }
 
-    bool finns() const { return m_finns; }
-    const std::vector<TalRoest>& roester() const { return m_roester; }
-    int tempo() const { return m_tempo; }
+    // Each waits until the engine thread has got that far.
+    bool finns()
+    {
+        vaentaPaa(m_startad);
+        return m_finns;
+    }
+    int tempo()
+    {
+        vaentaPaa(m_startad);
+        return m_tempo;
+    }
+    const std::vector<TalRoest>& roester()
+    {
+        vaentaPaa(m_listad);
+        return m_roester;
+    }
 
     void koa(Begaeran b)
     {
@@ -73,11 +86,24 @@ public:
     }
 
 private:
+    // The engine starts and lists its voices on its own thread while the
+    // window is made; nobody waits for it until its answers are needed.
     Motor()
     {
-        std::unique_lock<std::mutex> laas(m_mutex);
         std::thread([this] { koer(); }).detach();
-        m_vaentan.wait(laas, [this] { return m_startad; });
+    }
+
+    void vaentaPaa(const bool& klart)
+    {
+        std::unique_lock<std::mutex> laas(m_mutex);
+        m_startVaentan.wait(laas, [&klart] { return klart; });
+    }
+
+    void klar(bool& steg)
+    {
+        std::lock_guard<std::mutex> laas(m_mutex);
+        steg = true;
+        m_startVaentan.notify_all();
     }
 
     void starta()
@@ -90,19 +116,26 @@ private:
         espeak_SetSynthCallback(&Motor::aaterkoppling);
         const int ordPerMinut = espeak_GetParameter(espeakRATE, 0);
         m_tempo = ordPerMinut > 0 ? int(std::lround(10000.0 / ordPerMinut)) : 0;
+        m_finns = true;
+    }
+
+    void listaRoester()
+    {
+        if (!m_finns)
+            return;
         // MBROLA voices are listed even when their data is not installed.
         for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v)
             if (!QByteArray((*v)->identifier).startsWith("mb/"))
                 m_roester.emplace_back(QString::fromUtf8((*v)->identifier), QString::fromUtf8((*v)->name));
-        m_finns = true;
     }
 
     void koer()
     {
         starta();
+        klar(m_startad);
+        listaRoester();
+        klar(m_listad);
         std::unique_lock<std::mutex> laas(m_mutex);
-        m_startad = true;
-        m_vaentan.notify_all();
         for (;;) {
             m_vaentan.wait(laas, [this] { return !m_koe.empty(); });
             Begaeran b = std::move(m_koe.front());
@@ -148,9 +181,12 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_vaentan;
     std::deque<Begaeran> m_koe;
+    std::condition_variable m_startVaentan;
     bool m_startad = false;
+    bool m_listad = false;
 
-    // Written once on the engine thread before m_startad, read-only after.
+    // Written once on the engine thread before m_startad (the voices before
+    // m_listad), read-only after.
     bool m_finns = false;
     int m_frekvens = 0;
     int m_tempo = 0;
@@ -175,9 +211,19 @@ constexpr char RoestSektion[] = "Roester";
 
 }  // namespace
 
-TextSpeaker::TextSpeaker(QObject* parent)
-    : QObject(parent), m_roest(svenskRoest()), m_kanal(std::make_shared<TalKanal>())
+TextSpeaker::TextSpeaker(QObject* parent) : QObject(parent), m_kanal(std::make_shared<TalKanal>())
 {
+    // The engine gets going now, so that it is ready by the time it speaks.
+    Motor::instans();
+}
+
+const TalRoest& TextSpeaker::roest() const
+{
+    // Chosen when first asked for, so making a speaker never waits for the
+    // engine to list its voices.
+    if (!m_roest)
+        m_roest = svenskRoest();
+    return *m_roest;
 }
 
 TextSpeaker::~TextSpeaker()
@@ -193,11 +239,11 @@ bool TextSpeaker::TalsyntesFinns() const
 void TextSpeaker::Tala(const QString& text)
 {
     emit talade(text);
-    if (!TalsyntesFinns() || !m_roest.giltig())
+    if (!TalsyntesFinns() || !roest().giltig())
         return;
     // A new text replaces whatever this voice is still saying.
     m_kanal->tysta();
-    Motor::instans().koa({m_kanal, m_kanal->generation.load(), m_roest.id().toUtf8(), text.toUtf8()});
+    Motor::instans().koa({m_kanal, m_kanal->generation.load(), roest().id().toUtf8(), text.toUtf8()});
 }
 
 void TextSpeaker::Tysta()
@@ -224,7 +270,7 @@ TalRoest TextSpeaker::Roest(int index) const
 
 TalRoest TextSpeaker::AktuellRoest() const
 {
-    return m_roest;
+    return roest();
 }
 
 bool TextSpeaker::VaeljRoest(const TalRoest& roest)
@@ -239,8 +285,8 @@ bool TextSpeaker::VaeljRoest(const TalRoest& roest)
 
 void TextSpeaker::SparaRoest(const QString& nyckel)
 {
-    if (TalsyntesFinns() && m_roest.giltig())
-        SettingsStore::SaveSetting(RoestSektion, nyckel, m_roest.RoestNamn());
+    if (TalsyntesFinns() && roest().giltig())
+        SettingsStore::SaveSetting(RoestSektion, nyckel, roest().RoestNamn());
 }
 
 bool TextSpeaker::HaemtaRoest(const QString& nyckel)
