@@ -9,6 +9,7 @@
 #include "common/Program.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
+#include "platform/FoerstaRitning.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
@@ -231,8 +232,11 @@ void FrmPluvo::Form_Load()
     show();
     picTaTangent->setFocus();
     m.TalFinns = tspPluvo.TalsyntesFinns();
-    if (!utanStartbild)
+    if (!utanStartbild) {
+        // The window is drawn first; the splash window comes on top of it.
+        vaentaTillsRitad(this, 500);
         visaSplash(this);
+    }
     picTaTangent->setFocus();
 
     TangentNere = false;
