@@ -1,6 +1,7 @@
 #include "platform/TextSpeaker.h"
 
 #include "platform/AudioOutput.h"
+#include "platform/DelatBibliotek.h"
 #include "platform/SettingsStore.h"
 
 #include <espeak-ng/speak_lib.h>
@@ -35,6 +36,27 @@ struct TalKanal {
 };
 
 namespace {
+
+// espeak-ng's functions, from the library loaded by the engine thread: the
+// program starts without waiting for it and its sound libraries.
+struct Espeak {
+    decltype(&espeak_Initialize) Initialize = nullptr;
+    decltype(&espeak_SetSynthCallback) SetSynthCallback = nullptr;
+    decltype(&espeak_GetParameter) GetParameter = nullptr;
+    decltype(&espeak_ListVoices) ListVoices = nullptr;
+    decltype(&espeak_SetVoiceByName) SetVoiceByName = nullptr;
+    decltype(&espeak_Synth) Synth = nullptr;
+
+    bool ladda()
+    {
+        static const DelatBibliotek bibliotek(PLUVO_ESPEAK_BIBLIOTEK);
+        return bibliotek.hitta(Initialize, "espeak_Initialize") &&
+               bibliotek.hitta(SetSynthCallback, "espeak_SetSynthCallback") &&
+               bibliotek.hitta(GetParameter, "espeak_GetParameter") &&
+               bibliotek.hitta(ListVoices, "espeak_ListVoices") &&
+               bibliotek.hitta(SetVoiceByName, "espeak_SetVoiceByName") && bibliotek.hitta(Synth, "espeak_Synth");
+    }
+};
 
 struct Begaeran {
     std::shared_ptr<TalKanal> kanal;
@@ -108,13 +130,17 @@ private:
 
     void starta()
     {
-        m_frekvens = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        if (!m_espeak.ladda()) {
+            qWarning("Talsyntesen espeak-ng finns inte.");
+            return;
+        }
+        m_frekvens = m_espeak.Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
         if (m_frekvens <= 0) {
             qWarning("Talsyntesen espeak-ng kunde inte startas.");
             return;
         }
-        espeak_SetSynthCallback(&Motor::aaterkoppling);
-        const int ordPerMinut = espeak_GetParameter(espeakRATE, 0);
+        m_espeak.SetSynthCallback(&Motor::aaterkoppling);
+        const int ordPerMinut = m_espeak.GetParameter(espeakRATE, 0);
         m_tempo = ordPerMinut > 0 ? int(std::lround(10000.0 / ordPerMinut)) : 0;
         m_finns = true;
     }
@@ -124,7 +150,7 @@ private:
         if (!m_finns)
             return;
         // MBROLA voices are listed even when their data is not installed.
-        for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v)
+        for (const espeak_VOICE** v = m_espeak.ListVoices(nullptr); v && *v; ++v)
             if (!QByteArray((*v)->identifier).startsWith("mb/"))
                 m_roester.emplace_back(QString::fromUtf8((*v)->identifier), QString::fromUtf8((*v)->name));
     }
@@ -150,12 +176,12 @@ private:
     {
         std::shared_ptr<LjudStroem::Prov> prov;
         if (b.kanal->generation == b.generation) {
-            if (b.roest != m_laddadRoest && espeak_SetVoiceByName(b.roest.constData()) == EE_OK)
+            if (b.roest != m_laddadRoest && m_espeak.SetVoiceByName(b.roest.constData()) == EE_OK)
                 m_laddadRoest = b.roest;
             prov = std::make_shared<LjudStroem::Prov>();
             m_aktuell = &b;
             m_prov = prov.get();
-            espeak_Synth(b.text.constData(), size_t(b.text.size()) + 1, 0, POS_CHARACTER, 0,
+            m_espeak.Synth(b.text.constData(), size_t(b.text.size()) + 1, 0, POS_CHARACTER, 0,
                          espeakCHARS_UTF8, nullptr, nullptr);
             m_aktuell = nullptr;
             m_prov = nullptr;
@@ -193,6 +219,7 @@ private:
     std::vector<TalRoest> m_roester;
 
     // Engine thread only.
+    Espeak m_espeak;
     QByteArray m_laddadRoest;
     const Begaeran* m_aktuell = nullptr;
     LjudStroem::Prov* m_prov = nullptr;
