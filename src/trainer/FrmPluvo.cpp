@@ -141,7 +141,7 @@ void FrmPluvo::skapaKontroller()
     shaSiffertavla = nyYta(this, Dekorfaerg, false);
     shaSiffertavla->hide();
     for (auto& cell : labSiffertavla) {
-        cell = nyEtikett(this, " ", 24);
+        cell = nyEtikett(this, " ", 24, false);
         cell->setAlignment(Qt::AlignCenter);
         cell->hide();
     }
