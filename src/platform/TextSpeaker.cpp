@@ -1,6 +1,7 @@
 #include "platform/TextSpeaker.h"
 
 #include "platform/AudioOutput.h"
+#include "platform/DelatBibliotek.h"
 #include "platform/SettingsStore.h"
 
 #include <espeak-ng/speak_lib.h>
@@ -36,6 +37,27 @@ struct TalKanal {
 
 namespace {
 
+// espeak-ng's functions, from the library loaded by the engine thread: the
+// program starts without waiting for it and its sound libraries.
+struct Espeak {
+    decltype(&espeak_Initialize) Initialize = nullptr;
+    decltype(&espeak_SetSynthCallback) SetSynthCallback = nullptr;
+    decltype(&espeak_GetParameter) GetParameter = nullptr;
+    decltype(&espeak_ListVoices) ListVoices = nullptr;
+    decltype(&espeak_SetVoiceByName) SetVoiceByName = nullptr;
+    decltype(&espeak_Synth) Synth = nullptr;
+
+    bool ladda()
+    {
+        static const DelatBibliotek bibliotek(PLUVO_ESPEAK_BIBLIOTEK);
+        return bibliotek.hitta(Initialize, "espeak_Initialize") &&
+               bibliotek.hitta(SetSynthCallback, "espeak_SetSynthCallback") &&
+               bibliotek.hitta(GetParameter, "espeak_GetParameter") &&
+               bibliotek.hitta(ListVoices, "espeak_ListVoices") &&
+               bibliotek.hitta(SetVoiceByName, "espeak_SetVoiceByName") && bibliotek.hitta(Synth, "espeak_Synth");
+    }
+};
+
 struct Begaeran {
     std::shared_ptr<TalKanal> kanal;
     quint64 generation = 0;
@@ -55,9 +77,22 @@ public:
         return *m;
     }
 
-    bool finns() const { return m_finns; }
-    const std::vector<TalRoest>& roester() const { return m_roester; }
-    int tempo() const { return m_tempo; }
+    // Each waits until the engine thread has got that far.
+    bool finns()
+    {
+        vaentaPaa(m_startad);
+        return m_finns;
+    }
+    int tempo()
+    {
+        vaentaPaa(m_startad);
+        return m_tempo;
+    }
+    const std::vector<TalRoest>& roester()
+    {
+        vaentaPaa(m_listad);
+        return m_roester;
+    }
 
     void koa(Begaeran b)
     {
@@ -73,40 +108,64 @@ public:
     }
 
 private:
+    // The engine starts and lists its voices on its own thread while the
+    // window is made; nobody waits for it until its answers are needed.
     Motor()
     {
-        std::unique_lock<std::mutex> laas(m_mutex);
         std::thread([this] { koer(); }).detach();
-        m_vaentan.wait(laas, [this] { return m_startad; });
+    }
+
+    void vaentaPaa(const bool& klart)
+    {
+        std::unique_lock<std::mutex> laas(m_mutex);
+        m_startVaentan.wait(laas, [&klart] { return klart; });
+    }
+
+    void klar(bool& steg)
+    {
+        std::lock_guard<std::mutex> laas(m_mutex);
+        steg = true;
+        m_startVaentan.notify_all();
     }
 
     void starta()
     {
-        m_frekvens = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        if (!m_espeak.ladda()) {
+            qWarning("Talsyntesen espeak-ng finns inte.");
+            return;
+        }
+        m_frekvens = m_espeak.Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
         if (m_frekvens <= 0) {
             qWarning("Talsyntesen espeak-ng kunde inte startas.");
             return;
         }
-        espeak_SetSynthCallback(&Motor::aaterkoppling);
-        const int ordPerMinut = espeak_GetParameter(espeakRATE, 0);
+        m_espeak.SetSynthCallback(&Motor::aaterkoppling);
+        const int ordPerMinut = m_espeak.GetParameter(espeakRATE, 0);
         m_tempo = ordPerMinut > 0 ? int(std::lround(10000.0 / ordPerMinut)) : 0;
+        m_finns = true;
+    }
+
+    void listaRoester()
+    {
+        if (!m_finns)
+            return;
         // MBROLA voices are listed even when their data is not installed.
         QList<QPair<QString, QString>> roester;
-        for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v)
+        for (const espeak_VOICE** v = m_espeak.ListVoices(nullptr); v && *v; ++v)
             if (!QByteArray((*v)->identifier).startsWith("mb/"))
                 roester.append({QString::fromUtf8((*v)->identifier), QString::fromUtf8((*v)->name)});
         const QStringList namn = roestnamn(roester);
         for (qsizetype i = 0; i < roester.size(); ++i)
             m_roester.emplace_back(roester[i].first, namn[i]);
-        m_finns = true;
     }
 
     void koer()
     {
         starta();
+        klar(m_startad);
+        listaRoester();
+        klar(m_listad);
         std::unique_lock<std::mutex> laas(m_mutex);
-        m_startad = true;
-        m_vaentan.notify_all();
         for (;;) {
             m_vaentan.wait(laas, [this] { return !m_koe.empty(); });
             Begaeran b = std::move(m_koe.front());
@@ -121,12 +180,12 @@ private:
     {
         std::shared_ptr<LjudStroem::Prov> prov;
         if (b.kanal->generation == b.generation) {
-            if (b.roest != m_laddadRoest && espeak_SetVoiceByName(b.roest.constData()) == EE_OK)
+            if (b.roest != m_laddadRoest && m_espeak.SetVoiceByName(b.roest.constData()) == EE_OK)
                 m_laddadRoest = b.roest;
             prov = std::make_shared<LjudStroem::Prov>();
             m_aktuell = &b;
             m_prov = prov.get();
-            espeak_Synth(b.text.constData(), size_t(b.text.size()) + 1, 0, POS_CHARACTER, 0,
+            m_espeak.Synth(b.text.constData(), size_t(b.text.size()) + 1, 0, POS_CHARACTER, 0,
                          espeakCHARS_UTF8, nullptr, nullptr);
             m_aktuell = nullptr;
             m_prov = nullptr;
@@ -152,15 +211,19 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_vaentan;
     std::deque<Begaeran> m_koe;
+    std::condition_variable m_startVaentan;
     bool m_startad = false;
+    bool m_listad = false;
 
-    // Written once on the engine thread before m_startad, read-only after.
+    // Written once on the engine thread before m_startad (the voices before
+    // m_listad), read-only after.
     bool m_finns = false;
     int m_frekvens = 0;
     int m_tempo = 0;
     std::vector<TalRoest> m_roester;
 
     // Engine thread only.
+    Espeak m_espeak;
     QByteArray m_laddadRoest;
     const Begaeran* m_aktuell = nullptr;
     LjudStroem::Prov* m_prov = nullptr;
@@ -193,9 +256,19 @@ QStringList roestnamn(const QList<QPair<QString, QString>>& idOchNamn)
     return namn;
 }
 
-TextSpeaker::TextSpeaker(QObject* parent)
-    : QObject(parent), m_roest(svenskRoest()), m_kanal(std::make_shared<TalKanal>())
+TextSpeaker::TextSpeaker(QObject* parent) : QObject(parent), m_kanal(std::make_shared<TalKanal>())
 {
+    // The engine gets going now, so that it is ready by the time it speaks.
+    Motor::instans();
+}
+
+const TalRoest& TextSpeaker::roest() const
+{
+    // Chosen when first asked for, so making a speaker never waits for the
+    // engine to list its voices.
+    if (!m_roest)
+        m_roest = svenskRoest();
+    return *m_roest;
 }
 
 TextSpeaker::~TextSpeaker()
@@ -211,11 +284,11 @@ bool TextSpeaker::TalsyntesFinns() const
 void TextSpeaker::Tala(const QString& text)
 {
     emit talade(text);
-    if (!TalsyntesFinns() || !m_roest.giltig())
+    if (!TalsyntesFinns() || !roest().giltig())
         return;
     // A new text replaces whatever this voice is still saying.
     m_kanal->tysta();
-    Motor::instans().koa({m_kanal, m_kanal->generation.load(), m_roest.id().toUtf8(), text.toUtf8()});
+    Motor::instans().koa({m_kanal, m_kanal->generation.load(), roest().id().toUtf8(), text.toUtf8()});
 }
 
 void TextSpeaker::Tysta()
@@ -242,7 +315,7 @@ TalRoest TextSpeaker::Roest(int index) const
 
 TalRoest TextSpeaker::AktuellRoest() const
 {
-    return m_roest;
+    return roest();
 }
 
 bool TextSpeaker::VaeljRoest(const TalRoest& roest)
@@ -259,8 +332,8 @@ bool TextSpeaker::VaeljRoest(const TalRoest& roest)
 
 void TextSpeaker::SparaRoest(const QString& nyckel)
 {
-    if (TalsyntesFinns() && m_roest.giltig())
-        SettingsStore::SaveSetting(RoestSektion, nyckel, m_roest.RoestNamn());
+    if (TalsyntesFinns() && roest().giltig())
+        SettingsStore::SaveSetting(RoestSektion, nyckel, roest().RoestNamn());
 }
 
 bool TextSpeaker::HaemtaRoest(const QString& nyckel)

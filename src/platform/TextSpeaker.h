@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 // One voice of the speech engine: its engine id and its display name.
 class TalRoest {
@@ -69,6 +70,8 @@ signals:
     void tystades();
 
 private:
-    TalRoest m_roest;
+    const TalRoest& roest() const;
+
+    mutable std::optional<TalRoest> m_roest;
     std::shared_ptr<TalKanal> m_kanal;  // this instance's speech, shared with the engine
 };

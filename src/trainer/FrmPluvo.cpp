@@ -6,6 +6,7 @@
 #include "common/Program.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
+#include "platform/FoerstaRitning.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
@@ -145,7 +146,7 @@ void FrmPluvo::skapaKontroller()
     shaSiffertavla = nyYta(klientyta, Dekorfaerg, false);
     shaSiffertavla->hide();
     for (auto& cell : labSiffertavla) {
-        cell = nyEtikett(klientyta, " ", 24);
+        cell = nyEtikett(klientyta, " ", 24, false);
         cell->setAlignment(Qt::AlignCenter);
         cell->hide();
     }
@@ -224,8 +225,11 @@ void FrmPluvo::Form_Load()
     m_utlagd = true;
     picTaTangent->setFocus();
     m.TalFinns = tspPluvo.TalsyntesFinns();
-    if (!utanStartbild)
+    if (!utanStartbild) {
+        // The window is drawn first; the splash window comes on top of it.
+        vaentaTillsRitad(this, 500);
         visaSplash(this);
+    }
     picTaTangent->setFocus();
 
     TangentNere = false;

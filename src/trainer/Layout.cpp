@@ -1,6 +1,7 @@
 #include "trainer/Layout.h"
 
 #include "common/ModPluvo.h"
+#include "common/Storleksanpassning.h"
 #include "common/Twips.h"
 #include "trainer/FrmPluvo.h"
 
@@ -22,18 +23,14 @@ void PlaceraKontroller()
     const RamLinje& topp = f.linRam[0];
     const RamLinje& botten = f.linRam[1];
 
-    const auto maal = [&] {
-        return float((m.SkaermHoejd - topp.Y1 - topp.BorderWidth * P / 2 - botten.BorderWidth * P) / 5);
-    };
-    double storlek = ord->FontSize();
-    while (Twips::Height(ord) > maal() && storlek - 2 >= MinstaStorlek) {
-        storlek -= 2;
-        ord->setFontSize(storlek);
-    }
-    while (Twips::Height(ord) < maal() && storlek + 2 <= StoersteStorlek) {
-        storlek += 2;
-        ord->setFontSize(storlek);
-    }
+    // The letter's size moves in steps of 2 points: down while it is taller
+    // than the target, then up while it is lower.
+    const double maal = float((m.SkaermHoejd - topp.Y1 - topp.BorderWidth * P / 2 - botten.BorderWidth * P) / 5);
+    const double storlek = Storleksanpassning::nerSedanUpp(ord->FontSize(), 2, MinstaStorlek, StoersteStorlek, maal,
+                                                           [ord](double s) {
+                                                               ord->setFontSize(s);
+                                                               return Twips::Height(ord);
+                                                           });
     m.OrdStorlek = std::max(int(MinstaStorlek), int(storlek - 2));
 
     ord->setFontSize(m.OrdStorlek);

@@ -1,6 +1,7 @@
 #include "trainer/LetterBoard.h"
 
 #include "common/ModPluvo.h"
+#include "common/Storleksanpassning.h"
 #include "common/TavlaLogik.h"
 #include "common/Twips.h"
 #include "platform/Screen.h"
@@ -67,17 +68,12 @@ void PlaceraTavla()
     // The cell's font grows until the cell is as tall as the target, then
     // shrinks until it is no taller; the size stays within what Qt draws.
     cell0->setAutoSize(true);
-    double storlek = std::clamp(std::floor(cell0->FontSize()), MinstaStorlek, StoersteStorlek);
-    cell0->setFontSize(storlek);
-    const double maal = m.TavlaHoejd;
-    while (Twips::Height(cell0) < maal && storlek + 1 <= StoersteStorlek) {
-        storlek += 1;
-        cell0->setFontSize(storlek);
-    }
-    while (Twips::Height(cell0) > maal && storlek - 1 >= MinstaStorlek) {
-        storlek -= 1;
-        cell0->setFontSize(storlek);
-    }
+    const double start = std::clamp(std::floor(cell0->FontSize()), MinstaStorlek, StoersteStorlek);
+    cell0->setFontSize(Storleksanpassning::uppSedanNer(start, 1, MinstaStorlek, StoersteStorlek, m.TavlaHoejd,
+                                                       [cell0](double s) {
+                                                           cell0->setFontSize(s);
+                                                           return Twips::Height(cell0);
+                                                       }));
     cell0->setAutoSize(false);
     const double H = Twips::Height(cell0);
 
