@@ -161,7 +161,7 @@ TEST_F(RedigerarTest, TaBortSparadRaderarFilenEfterJa)
     starta("rtt");
     oeppna(fil("Lista.rtt"));
     const QString namn = fil("Lista.rtt").toLower();
-    EXPECT_EQ(menytext({"&Arkiv", "&Ta bort"}), "&Ta bort " + namn + "...");
+    EXPECT_EQ(visad({"&Arkiv", "&Ta bort"})->text(), "&Ta bort " + namn + "...");
 
     svar = {MsgSvar::Nej};
     vaelj({"&Arkiv", "&Ta bort"});

@@ -6,6 +6,7 @@
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
 #include "settings/Instaellningsfoenster.h"
+#include "support/Foensterstyrning.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QTreeView>
 
 using namespace TestSupport;
@@ -34,7 +34,7 @@ TEST_F(FrmOptions2Test, OpeningThenOkWritesNothingAndChangesNothing)
     // A folder stored without its final "/" and the alias font "Arial" are
     // shown as they are and not stored again.
     QDir().mkpath(program.path() + "/Mina Övningar");
-    foereStart("Filkatalog", "Path", program.path() + "/Mina Övningar");
+    skrivInstaellning("Filkatalog", "Path", program.path() + "/Mina Övningar");
     oeppna();
     EXPECT_EQ(d->cbxFont->currentText(), "Arial");
     EXPECT_EQ(d->labInitial->text(), program.path() + "/Mina Övningar/");
@@ -49,12 +49,12 @@ TEST_F(FrmOptions2Test, OpensModalOverItsOwnerAndClosesWithOk)
     f = startaTraeningsfoenster(program.path());
     QString rubrik;
     QWidget* aegare = nullptr;
-    QTimer::singleShot(0, [&] {
-        if (auto* fd = qobject_cast<FrmOptions2*>(QApplication::activeModalWidget())) {
-            rubrik = fd->windowTitle();
-            aegare = fd->parentWidget();
-            QTest::mouseClick(fd->cmdOK, Qt::LeftButton);
-        }
+    medModal([&](QWidget& w) {
+        auto* fd = qobject_cast<FrmOptions2*>(&w);
+        ASSERT_NE(fd, nullptr);
+        rubrik = fd->windowTitle();
+        aegare = fd->parentWidget();
+        QTest::mouseClick(fd->cmdOK, Qt::LeftButton);
     });
     VisaInstaellningar(f.get(), *f, nullptr, nullptr);
     EXPECT_EQ(rubrik, QString::fromUtf8("Inställning"));
@@ -166,7 +166,7 @@ TEST_F(FrmOptions2Test, SpecialPageStoresItsBoxesTheSecondsAndTheShuffle)
 
 TEST_F(FrmOptions2Test, DisketteWarningOnlyWhenTheTeacherChecksTheBox)
 {
-    foereStart("Special", "spd", "True");
+    skrivInstaellning("Special", "spd", "True");
     oeppna();
     EXPECT_TRUE(msgBox.anrop.empty());
     EXPECT_TRUE(d->chkSpara->isChecked());
@@ -200,39 +200,13 @@ TEST_F(FrmOptions2Test, ControlPageStoresMethodIntervalAndPointer)
     EXPECT_EQ(f->labMenyVal[0]->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(FrmOptions2Test, ControlMethodChangesFromTheWindow)
-{
-    // Keyboard and mouse to keyboard clears both board flags.
-    foereStart("Styrning", "Alternativ", "1");
-    oeppna();
-    flik(5);
-    EXPECT_TRUE(d->optSiffertavla[1]->isChecked());
-    klicka(d->optSiffertavla[0]);
-    ok();
-    EXPECT_EQ(skrivna(), (Nycklar{{"Styrning/Alternativ", "0"}}));
-    EXPECT_FALSE(modPluvo().TavlaPaa);
-    EXPECT_FALSE(modPluvo().MusStyrning);
-
-    // One key to two-to-five keys only stops the timer.
-    modPluvo().TavlaPaa = true;
-    f->timEnTangent.setEnabled(true);
-    oeppna();
-    flik(5);
-    EXPECT_TRUE(d->optSiffertavla[3]->isChecked());
-    klicka(d->optSiffertavla[2]);
-    utfoer();
-    EXPECT_EQ(skrivna(), (Nycklar{{"Styrning/Alternativ", "2"}}));
-    EXPECT_FALSE(f->timEnTangent.Enabled());
-    EXPECT_TRUE(modPluvo().TavlaPaa);
-}
-
 TEST_F(FrmOptions2Test, FolderPageListsTheExercisesAndKeepsTheFolderCase)
 {
     const QString mapp = program.path() + "/Mina Övningar";
     QDir().mkpath(mapp + "/Gamla Prov");
     for (const char* namn : {"Djur.rtt", "Glosor.GLO", "ljud.gls", "brev.txt"})
         skrivFil(mapp + "/" + namn, "[Pluvo 7.0.7]\r\n");
-    foereStart("Filkatalog", "Path", mapp);
+    skrivInstaellning("Filkatalog", "Path", mapp);
     oeppna();
     flik(6);
     QStringList filer;
@@ -259,7 +233,7 @@ TEST_F(FrmOptions2Test, FolderPageListsTheExercisesAndKeepsTheFolderCase)
 
 TEST_F(FrmOptions2Test, SpecialPageEnableRules)
 {
-    foereStart("Special", "v_i_s", "False");
+    skrivInstaellning("Special", "v_i_s", "False");
     oeppna();
     flik(4);
     EXPECT_FALSE(d->chkByt[0]->isEnabled());
@@ -313,8 +287,8 @@ TEST_F(FrmOptions2Test, ControlPageEnableRules)
 
 TEST_F(FrmOptions2Test, SecondsBoxCorrectsWhatIsTyped)
 {
-    foereStart("Special", "auto_tid", "4");
-    foereStart("Special", "auto_s", "True");
+    skrivInstaellning("Special", "auto_tid", "4");
+    skrivInstaellning("Special", "auto_s", "True");
     oeppna();
     flik(4);
     QLineEdit* rad = d->cbxTid->lineEdit();
@@ -397,7 +371,7 @@ protected:
 
 TEST_F(RoestTest, SameVoiceInBothListsTurnsTwoVoicesOff)
 {
-    foereStart("Ljud", "tvaa", "True");
+    skrivInstaellning("Ljud", "tvaa", "True");
     oeppna();
     if (!talFinns())
         GTEST_SKIP() << "no speech engine with two voices";

@@ -30,11 +30,6 @@ void InstaellningsFixtur::TearDown()
     TextSpeaker::spaerraRoest({});
 }
 
-void InstaellningsFixtur::foereStart(const QString& sektion, const QString& nyckel, const QString& varde)
-{
-    skrivInstaellning(sektion, nyckel, varde);
-}
-
 void InstaellningsFixtur::oeppna()
 {
     if (!f)

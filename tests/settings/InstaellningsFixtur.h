@@ -20,9 +20,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes `nyckel` = `varde` before the training window starts.
-    void foereStart(const QString& sektion, const QString& nyckel, const QString& varde);
-
     // Starts the training window (once) and opens the settings window.
     void oeppna();
 
