@@ -38,24 +38,6 @@ TEST(Kolumnsida, FitsAsManyColumnsAsTheWidestItemAllows)
     EXPECT_FALSE(beraeknaKolumnsida(1200, 1600, 1000, 20, 5).foerBred);
 }
 
-TEST(Kolumnsida, FillsColumnsTopToBottomThenLeftToRightThenPages)
-{
-    const Kolumnsida s = beraeknaKolumnsida(1200, 1600, 200, 20, 200);
-    const Placering foersta = placering(s, 0);
-    EXPECT_EQ(foersta.sida, 1);
-    EXPECT_DOUBLE_EQ(foersta.x, 100);
-    EXPECT_DOUBLE_EQ(foersta.y, 100);
-    EXPECT_DOUBLE_EQ(placering(s, 1).y, 160);
-    EXPECT_DOUBLE_EQ(placering(s, 23).y, 100 + 23 * 60);
-    const Placering andraKolumnen = placering(s, 24);
-    EXPECT_DOUBLE_EQ(andraKolumnen.x, 400);
-    EXPECT_DOUBLE_EQ(andraKolumnen.y, 100);
-    const Placering andraSidan = placering(s, 72);
-    EXPECT_EQ(andraSidan.sida, 2);
-    EXPECT_DOUBLE_EQ(andraSidan.x, 100);
-    EXPECT_DOUBLE_EQ(andraSidan.y, 100);
-}
-
 TEST(Utskriftsordning, ListOrderOrEachPositionSwappedWithARandomOne)
 {
     EXPECT_EQ(utskriftsordning(4, false, [] { return 0.0; }), QList<int>({0, 1, 2, 3}));

@@ -41,6 +41,15 @@ void InstaellningsFixtur::oeppna()
     d->show();
 }
 
+bool InstaellningsFixtur::ljudsidan(int roester)
+{
+    oeppna();
+    if (!modPluvo().TalFinns || f->tspPluvo.AntalRoester() < roester)
+        return false;
+    flik(3);
+    return true;
+}
+
 void InstaellningsFixtur::flik(int nummer)
 {
     QTest::mouseClick(d->tbsOptions, Qt::LeftButton, {}, d->tbsOptions->tabRect(nummer - 1).center());

@@ -23,6 +23,10 @@ protected:
     // Starts the training window (once) and opens the settings window.
     void oeppna();
 
+    // Opens the window on the sound page; false, with the window open,
+    // when speech has fewer than `roester` voices.
+    bool ljudsidan(int roester = 1);
+
     // Clicks tab 1..6, a widget and the window's buttons as the teacher does.
     void flik(int nummer);
     static void klicka(QWidget* w);
