@@ -10,7 +10,6 @@
 #include "support/TestSupport.h"
 #include "support/TraeningsFixtur.h"
 #include "viewers/FrmPluvoLoggbok.h"
-#include "viewers/Visare.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -228,21 +227,6 @@ TEST_F(LoggbokVisare, ASoundExerciseShowsItsBackgroundAndNoSpeechNoReadButton)
     EXPECT_EQ(f.findChild<QLabel*>("imaRekord")->pixmap().toImage(), frmBilder().imaLjud().toImage());
     EXPECT_NE(f.findChild<QLabel*>("imaMun"), nullptr);
     EXPECT_TRUE(f.findChild<QPushButton*>("cmdLaes")->isHidden());
-}
-
-TEST_F(LoggbokVisare, IsShownModallyOverItsOwner)
-{
-    QWidget aegare;
-    aegare.show();
-    QString rubrik;
-    QWidget* foraelder = nullptr;
-    medModal([&](QWidget& w) {
-        rubrik = w.windowTitle();
-        foraelder = w.parentWidget();
-    });
-    VisaLoggbok(&aegare, QString(), nullptr);
-    EXPECT_EQ(rubrik, QString("Pluvo - Loggbok"));
-    EXPECT_EQ(foraelder, &aegare);
 }
 
 }  // namespace
