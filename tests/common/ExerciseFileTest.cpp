@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -276,19 +274,11 @@ TEST_F(ExerciseFile, FailedWriteInAReadOnlyFolderLeavesTheOldFileWhole)
 
 TEST_F(ExerciseFile, AWriteCutShortByTheDiskLeavesTheOldFileWhole)
 {
-    // A file-size limit cuts the write off after a few bytes, as a full
-    // disk does; even root is held to it.
     const QString fil = vaeg("gammal.glo");
     skrivFil(fil, "[Pluvo 7.0.7]\r\nhund\r\n");
     const QByteArray foere = lasFil(fil);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit foerra{};
-    getrlimit(RLIMIT_FSIZE, &foerra);
-    rlimit liten = foerra;
-    liten.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &liten);
-    const OevningsfilSkrivning skrivning = SkrivOevningsfil(fil, {"katt", "kanin"});
-    setrlimit(RLIMIT_FSIZE, &foerra);
+    OevningsfilSkrivning skrivning;
+    TestSupport::medFullDisk([&] { skrivning = SkrivOevningsfil(fil, {"katt", "kanin"}); });
     EXPECT_EQ(skrivning.fel, OevningsfilSkrivning::Fel::KundeInteSkriva);
     EXPECT_EQ(lasFil(fil), foere);
 }

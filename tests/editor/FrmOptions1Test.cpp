@@ -4,15 +4,12 @@
 #include "editor/FrmOptions1.h"
 #include "editor/Oevningsutskrift.h"
 #include "platform/SettingsStore.h"
+#include "support/Foensterstyrning.h"
 #include "support/TestSupport.h"
 #include "support/TraeningsFixtur.h"
 
-#include <QApplication>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -31,21 +28,6 @@ protected:
     static std::optional<QString> lagrat(const char* nyckel) { return SettingsStore::las("Utskrift", nyckel); }
 };
 
-TEST_F(Utskriftsval, ShowsTheStoredChoices)
-{
-    modPluvo().UtskriftStorlek = 2;
-    modPluvo().UtskriftOrdning = 1;
-    FrmOptions1 f;
-    EXPECT_EQ(f.windowTitle(), QString("Inställning - Utskrift"));
-    auto* flikar = f.findChild<QTabWidget*>("tbsOptions");
-    ASSERT_EQ(flikar->count(), 1);
-    EXPECT_EQ(flikar->tabText(0), QString("Utskrift"));
-    EXPECT_EQ(flikar->tabToolTip(0), QString("Utskriftsalternativ"));
-    EXPECT_TRUE(vald(f, "optTeckensnitt2"));
-    EXPECT_TRUE(vald(f, "optOrdning1"));
-    EXPECT_EQ(f.findChild<QRadioButton*>("optTeckensnitt1")->toolTip(), QString("Storlek = 18"));
-}
-
 TEST_F(Utskriftsval, ApplyStoresAChangedChoiceOnceAndKeepsTheWindow)
 {
     FrmOptions1 f;
@@ -63,7 +45,7 @@ TEST_F(Utskriftsval, ApplyStoresAChangedChoiceOnceAndKeepsTheWindow)
     EXPECT_EQ(lagrat("Storlek"), std::optional<QString>("hand"));
 }
 
-TEST_F(Utskriftsval, CancelStoresNothingAndReopeningShowsTheStoredChoices)
+TEST_F(Utskriftsval, CancelAndEscStoreNothing)
 {
     {
         FrmOptions1 f;
@@ -73,6 +55,18 @@ TEST_F(Utskriftsval, CancelStoresNothingAndReopeningShowsTheStoredChoices)
         klicka(f, "cmdCancel");
         EXPECT_FALSE(f.isVisible());
     }
+    // Shown modally over its owner, Esc closes it.
+    QWidget aegare;
+    aegare.show();
+    QWidget* foraelder = nullptr;
+    medModal([&](QWidget& w) {
+        foraelder = w.parentWidget();
+        klicka(w, "optOrdning1");
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    VisaUtskriftsinstaellningar(&aegare);
+    EXPECT_EQ(foraelder, &aegare);
+
     EXPECT_EQ(modPluvo().UtskriftStorlek, 0);
     EXPECT_EQ(modPluvo().UtskriftOrdning, 0);
     EXPECT_EQ(lagrat("Storlek"), std::nullopt);
@@ -94,29 +88,16 @@ TEST_F(Utskriftsval, OkStoresBothChoicesAndCloses)
     EXPECT_EQ(lagrat("Ordning"), std::optional<QString>("1"));
     EXPECT_EQ(modPluvo().UtskriftOrdning, 1);
 
+    // Opened again it shows what was stored.
     FrmOptions1 tillbaka;
     tillbaka.show();
+    EXPECT_EQ(tillbaka.windowTitle(), QString("Inställning - Utskrift"));
+    EXPECT_TRUE(vald(tillbaka, "optTeckensnitt2"));
+    EXPECT_TRUE(vald(tillbaka, "optOrdning1"));
     klicka(tillbaka, "optOrdning0");
     klicka(tillbaka, "cmdOK");
     EXPECT_EQ(lagrat("Ordning"), std::optional<QString>("0"));
     EXPECT_EQ(lagrat("Storlek"), std::optional<QString>("2"));
-}
-
-TEST_F(Utskriftsval, IsShownModallyOverItsOwner)
-{
-    QWidget aegare;
-    aegare.show();
-    QWidget* foraelder = nullptr;
-    QTimer::singleShot(0, [&] {
-        QWidget* w = QApplication::activeModalWidget();
-        ASSERT_NE(w, nullptr);
-        foraelder = w->parentWidget();
-        QTest::mouseClick(w->findChild<QRadioButton*>("optOrdning1"), Qt::LeftButton);
-        QTest::keyClick(w, Qt::Key_Escape);
-    });
-    VisaUtskriftsinstaellningar(&aegare);
-    EXPECT_EQ(foraelder, &aegare);
-    EXPECT_EQ(lagrat("Ordning"), std::nullopt);
 }
 
 }  // namespace

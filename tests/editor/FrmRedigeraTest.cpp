@@ -7,6 +7,7 @@
 #include "platform/Screen.h"
 #include "platform/SoundRecorder.h"
 #include "platform/TextSpeaker.h"
+#include "support/Foensterstyrning.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -18,8 +19,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
+
+using TestSupport::medModal;
 
 namespace {
 
@@ -51,11 +53,6 @@ protected:
     {
         return {ruta(f, 0)->text(), ruta(f, 1)->text(), ruta(f, 2)->text(), ruta(f, 3)->text()};
     }
-    static void skriv(QWidget* w, const QString& text)
-    {
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
     static void klicka(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
     QWidget skrivIn;
@@ -80,28 +77,26 @@ TEST_F(FrmRedigeraTest, RaderTillbakaOfoeraendrade)
     EXPECT_EQ(rutor(*f), (QStringList{"katt", "kat", "cat", QString::fromUtf8("kæt")}));
     auto g = oeppna("hund (dog)");
     EXPECT_EQ(rutor(*g), (QStringList{"hund", "", "dog", ""}));
-}
 
-TEST_F(FrmRedigeraTest, RadSomBoerjarMedParentesSaknarOrd)
-{
-    auto f = oeppna(QString::fromUtf8("(förklaring)[uttal]"));
-    EXPECT_EQ(rutor(*f), (QStringList{"", "", QString::fromUtf8("förklaring"), "uttal"}));
-    EXPECT_FALSE(knapp(*f, "comOK")->isEnabled());
-    skriv(ruta(*f, 0), "ord");
-    klicka(knapp(*f, "comOK"));
-    EXPECT_EQ(f->Tag(), QString::fromUtf8("ord (förklaring)[uttal]"));
+    // A line that starts with "(" has no word, so OK waits for one.
+    auto h = oeppna(QString::fromUtf8("(förklaring)[uttal]"));
+    EXPECT_EQ(rutor(*h), (QStringList{"", "", QString::fromUtf8("förklaring"), "uttal"}));
+    EXPECT_FALSE(knapp(*h, "comOK")->isEnabled());
+    TestSupport::skrivIn(ruta(*h, 0), "ord");
+    klicka(knapp(*h, "comOK"));
+    EXPECT_EQ(h->Tag(), QString::fromUtf8("ord (förklaring)[uttal]"));
 }
 
 TEST_F(FrmRedigeraTest, StaengGerTomTextMenEscLaemnarRadenSomDenVar)
 {
     auto f = oeppna("hund (dog)");
-    skriv(ruta(*f, 0), "ar");
+    TestSupport::skrivIn(ruta(*f, 0), "ar");
     klicka(knapp(*f, "comAvbryt"));
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(f->Tag(), "");
 
     auto g = oeppna("hund (dog)");
-    skriv(ruta(*g, 0), "ar");
+    TestSupport::skrivIn(ruta(*g, 0), "ar");
     QTest::keyClick(ruta(*g, 0), Qt::Key_Escape);
     EXPECT_FALSE(g->isVisible());
     EXPECT_EQ(g->Tag(), "hund (dog)");
@@ -109,10 +104,10 @@ TEST_F(FrmRedigeraTest, StaengGerTomTextMenEscLaemnarRadenSomDenVar)
 
 TEST_F(FrmRedigeraTest, RedigeraUppgiftVisarFoenstretModaltOchGerRaden)
 {
-    QTimer::singleShot(50, [] {
-        auto* f = qobject_cast<FrmRedigera*>(QApplication::activeModalWidget());
+    medModal([](QWidget& w) {
+        auto* f = qobject_cast<FrmRedigera*>(&w);
         ASSERT_NE(f, nullptr);
-        skriv(ruta(*f, 0), "mus");
+        TestSupport::skrivIn(ruta(*f, 0), "mus");
         QTest::keyClick(ruta(*f, 0), Qt::Key_Return);
     });
     EXPECT_EQ(RedigeraUppgift(&skrivIn, "", false), "mus");
@@ -126,17 +121,17 @@ TEST_F(FrmRedigeraTest, OkBaraMedEttOrdSomOeverleverRensningen)
     auto f = oeppna("");
     QPushButton* ok = knapp(*f, "comOK");
     EXPECT_FALSE(ok->isEnabled());
-    skriv(ruta(*f, 0), " ([=]) ");
+    TestSupport::skrivIn(ruta(*f, 0), " ([=]) ");
     EXPECT_FALSE(ok->isEnabled());
-    skriv(ruta(*f, 0), "x");
+    TestSupport::skrivIn(ruta(*f, 0), "x");
     EXPECT_TRUE(ok->isEnabled());
     QTest::keyClick(ruta(*f, 0), Qt::Key_Backspace);
     EXPECT_FALSE(ok->isEnabled());
     // The composed line is cleaned, and a pronunciation without an
     // explanation is dropped.
-    skriv(ruta(*f, 0), "ka(t)t= ");
+    TestSupport::skrivIn(ruta(*f, 0), "ka(t)t= ");
     klicka(f->findChild<QCheckBox*>("chkVisaUttal"));
-    skriv(ruta(*f, 3), "uttal");
+    TestSupport::skrivIn(ruta(*f, 3), "uttal");
     klicka(ok);
     EXPECT_EQ(f->Tag(), "katt");
 }
@@ -146,7 +141,6 @@ TEST_F(FrmRedigeraTest, UttalskolumnenFoeljerRutanOchMinns)
     modPluvo().TalFinns = true;
     auto f = oeppna("katt[kat]");
     auto* chk = f->findChild<QCheckBox*>("chkVisaUttal");
-    EXPECT_FALSE(chk->isHidden());
     EXPECT_FALSE(chk->isChecked());
     EXPECT_FALSE(ruta(*f, 1)->isEnabled());
     const int smal = f->width();
@@ -155,19 +149,27 @@ TEST_F(FrmRedigeraTest, UttalskolumnenFoeljerRutanOchMinns)
     EXPECT_TRUE(ruta(*f, 1)->isEnabled());
     EXPECT_TRUE(ruta(*f, 3)->isEnabled());
     f->reject();
-
     auto g = oeppna("hund");
     EXPECT_TRUE(g->findChild<QCheckBox*>("chkVisaUttal")->isChecked());
     EXPECT_EQ(g->width(), f->width());
 
+    // Without speech, and for sounds, there is no pronunciation to show.
+    EXPECT_TRUE(oeppna("hund", true)->findChild<QCheckBox*>("chkVisaUttal")->isHidden());
     modPluvo().TalFinns = false;
-    auto h = oeppna("hund");
-    EXPECT_TRUE(h->findChild<QCheckBox*>("chkVisaUttal")->isHidden());
-    auto ljud = oeppna("hund", true);
-    EXPECT_TRUE(ljud->findChild<QCheckBox*>("chkVisaUttal")->isHidden());
+    EXPECT_TRUE(oeppna("hund")->findChild<QCheckBox*>("chkVisaUttal")->isHidden());
 }
 
 // --- Speech ---
+
+// What a voice said since the last look.
+QStringList talat(QSignalSpy& spion)
+{
+    QStringList texter;
+    for (const QList<QVariant>& anrop : spion)
+        texter << anrop.at(0).toString();
+    spion.clear();
+    return texter;
+}
 
 TEST_F(FrmRedigeraTest, KlickadRutaLaesesMedRaettRoest)
 {
@@ -175,42 +177,30 @@ TEST_F(FrmRedigeraTest, KlickadRutaLaesesMedRaettRoest)
     QSignalSpy roest1Talar(&roest1, &TextSpeaker::talade);
     QSignalSpy roest2Talar(&roest2, &TextSpeaker::talade);
     QSignalSpy roest2Tystas(&roest2, &TextSpeaker::tystades);
-    {
-        auto f = oeppna("katt[kat] (cat)[kat2]");
-        klicka(ruta(*f, 0));
-        klicka(ruta(*f, 2));
-        EXPECT_EQ(roest1Talar.size(), 2);
-        EXPECT_EQ(roest1Talar.at(0).at(0).toString(), "katt");
-        EXPECT_EQ(roest1Talar.at(1).at(0).toString(), "cat");
-        EXPECT_EQ(roest2Tystas.size(), 0);
-    }
-    roest1Talar.clear();
+    auto f = oeppna("katt[kat] (cat)[kat2]");
+    klicka(ruta(*f, 0));
+    klicka(ruta(*f, 2));
+    EXPECT_EQ(talat(roest1Talar), QStringList({"katt", "cat"}));
+    EXPECT_EQ(roest2Tystas.size(), 0);
+
+    // With two voices the word and its pronunciation take voice 2.
     modPluvo().TvaaRoester = true;
-    {
-        auto f = oeppna("katt[kat] (cat)[kat2]");
-        klicka(f->findChild<QCheckBox*>("chkVisaUttal"));
-        klicka(ruta(*f, 0));
-        klicka(ruta(*f, 1));
-        klicka(ruta(*f, 3));
-        ASSERT_EQ(roest2Talar.size(), 2);
-        EXPECT_EQ(roest2Talar.at(0).at(0).toString(), "katt");
-        EXPECT_EQ(roest2Talar.at(1).at(0).toString(), "kat");
-        ASSERT_EQ(roest1Talar.size(), 1);
-        EXPECT_EQ(roest1Talar.at(0).at(0).toString(), "kat2");
-        EXPECT_GE(roest2Tystas.size(), 3);
-    }
-    roest1Talar.clear();
-    roest2Talar.clear();
-    {
-        auto ljud = oeppna("katt (cat)", true);
-        klicka(ruta(*ljud, 0));
-        klicka(ruta(*ljud, 2));
-    }
+    f = oeppna("katt[kat] (cat)[kat2]");
+    klicka(f->findChild<QCheckBox*>("chkVisaUttal"));
+    klicka(ruta(*f, 0));
+    klicka(ruta(*f, 1));
+    klicka(ruta(*f, 3));
+    EXPECT_EQ(talat(roest2Talar), QStringList({"katt", "kat"}));
+    EXPECT_EQ(talat(roest1Talar), QStringList({"kat2"}));
+    EXPECT_GE(roest2Tystas.size(), 3);
+
+    // Sound exercises and a missing speech engine speak nothing.
+    f = oeppna("katt (cat)", true);
+    klicka(ruta(*f, 0));
+    klicka(ruta(*f, 2));
     modPluvo().TalFinns = false;
-    {
-        auto tyst = oeppna("katt (cat)");
-        klicka(ruta(*tyst, 0));
-    }
+    f = oeppna("katt (cat)");
+    klicka(ruta(*f, 0));
     EXPECT_EQ(roest1Talar.size() + roest2Talar.size(), 0);
 }
 
@@ -238,7 +228,7 @@ protected:
 TEST_F(LjudRadTest, BlaeddraSpararVaegenSomValdOchMinnsMappen)
 {
     auto f = oeppna("", true);
-    skriv(ruta(*f, 0), "hund");
+    TestSupport::skrivIn(ruta(*f, 0), "hund");
     EXPECT_TRUE(ruta(*f, 1)->isReadOnly());
     EXPECT_FALSE(knapp(*f, "comOK")->isEnabled());
     EXPECT_FALSE(knapp(*f, "comLyssna0")->isEnabled());
@@ -300,9 +290,8 @@ TEST_F(LjudRadTest, TaBortToemmerRadenOchStaengSlutarSpela)
 TEST_F(LjudRadTest, KlippLaeggerTillKlippetIRutan)
 {
     auto f = oeppna("hund[" + mapp + "Hund.WAV]", true);
-    QTimer::singleShot(50, [] {
-        QWidget* klipp = QApplication::activeModalWidget();
-        ASSERT_NE(klipp, nullptr);
+    medModal([](QWidget& w) {
+        QWidget* klipp = &w;
         ASSERT_EQ(klipp->objectName(), "frmKlipp");
         QWidget* rad = klipp->findChild<QWidget*>("imaBar1");
         QWidget* stapel = klipp->findChild<QWidget*>("shaLjud0");

@@ -1,49 +1,33 @@
 // The text window: the whole exercise as free text.
 #include "RedigerarFixtur.h"
 
+#include "support/Foensterstyrning.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
+using TestSupport::medModal;
 
 namespace {
 
-// Runs `steg` on the text window once it is open, and makes sure the
-// window never stays open past the test.
-void medTextfoenster(QObject* redigerare, std::function<void(QDialog&)> steg)
+QPlainTextEdit* ruta(QWidget& foenster)
 {
-    QTimer::singleShot(0, [steg] {
-        auto* foenster = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(foenster, nullptr);
-        ASSERT_EQ(foenster->objectName(), QString("frmInskrivning"));
-        steg(*foenster);
-    });
-    QTimer::singleShot(5000, redigerare, [] {
-        if (auto* kvar = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            kvar->done(QDialog::Rejected);
-    });
+    return foenster.findChild<QPlainTextEdit*>("txtSkrivIn");
 }
 
-void klickaI(QDialog& foenster, const QString& knapp)
+void klickaI(QWidget& foenster, const QString& knapp)
 {
     QTest::mouseClick(foenster.findChild<QPushButton*>(knapp), Qt::LeftButton);
 }
 
-QString text(QDialog& foenster)
-{
-    return foenster.findChild<QPlainTextEdit*>("txtSkrivIn")->toPlainText();
-}
-
 // Pastes a text at the end of the box, as a teacher would with Ctrl+V.
-void klistraIn(QDialog& foenster, const QString& inklistrad)
+void klistraIn(QWidget& foenster, const QString& inklistrad)
 {
-    QPlainTextEdit* ruta = foenster.findChild<QPlainTextEdit*>("txtSkrivIn");
     QApplication::clipboard()->setText(inklistrad);
-    QTest::keyClick(ruta, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClick(ruta, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(ruta(foenster), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(ruta(foenster), Qt::Key_V, Qt::ControlModifier);
 }
 
 }  // namespace
@@ -54,20 +38,18 @@ TEST_F(RedigerarTest, FriTextMedBlandadeRadslutBlirRattaRader)
     uppgifter = {"a"};
     klicka("comRedigera0");
 
-    QString titel;
-    QString foere;
-    QString efter;
+    QString titel, foere, efter;
     QStringList listaEfterUppdatera;
-    medTextfoenster(f.get(), [&](QDialog& foenster) {
+    medModal([&](QWidget& foenster) {
         titel = foenster.windowTitle();
-        foere = text(foenster);
+        foere = ruta(foenster)->toPlainText();
         klistraIn(foenster, QString::fromUtf8("hund = dog\r\nkatt(cat)[kat]\rmus\n\n(bara förklaring)\r\nräv"));
         klickaI(foenster, "comSkrivIn1");
-        efter = text(foenster);
+        efter = ruta(foenster)->toPlainText();
         listaEfterUppdatera = lista();
         // A second Uppdatera changes nothing.
         klickaI(foenster, "comSkrivIn1");
-        EXPECT_EQ(text(foenster), efter);
+        EXPECT_EQ(ruta(foenster)->toPlainText(), efter);
         klickaI(foenster, "comSkrivIn0");
     });
     klicka("comSkrivIn");
@@ -85,12 +67,12 @@ TEST_F(RedigerarTest, FriTextMedBlandadeRadslutBlirRattaRader)
 TEST_F(RedigerarTest, AvbrytEfterUppdateraBehaallerDenListan)
 {
     starta("glo");
-    medTextfoenster(f.get(), [&](QDialog& foenster) {
+    medModal([&](QWidget& foenster) {
         klistraIn(foenster, "ett = one\n");
         klickaI(foenster, "comSkrivIn1");
         klistraIn(foenster, QString::fromUtf8("två = two\n"));
         // Esc must not throw the typed text away.
-        QTest::keyClick(foenster.findChild<QPlainTextEdit*>("txtSkrivIn"), Qt::Key_Escape);
+        QTest::keyClick(ruta(foenster), Qt::Key_Escape);
         EXPECT_TRUE(foenster.isVisible());
         klickaI(foenster, "comSkrivIn2");
     });
@@ -108,10 +90,9 @@ TEST_F(RedigerarTest, TomTextMedOkTommerListan)
     starta("rtt");
     uppgifter = {"a", "b"};
     klicka("comRedigera0");
-    medTextfoenster(f.get(), [&](QDialog& foenster) {
-        QPlainTextEdit* ruta = foenster.findChild<QPlainTextEdit*>("txtSkrivIn");
-        QTest::keyClick(ruta, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(ruta, Qt::Key_Delete);
+    medModal([&](QWidget& foenster) {
+        QTest::keyClick(ruta(foenster), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(ruta(foenster), Qt::Key_Delete);
         klickaI(foenster, "comSkrivIn0");
     });
     klicka("comSkrivIn");

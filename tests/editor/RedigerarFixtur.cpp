@@ -2,9 +2,9 @@
 
 #include "common/ModPluvo.h"
 #include "editor/Uppgiftsfoenster.h"
+#include "support/Foensterstyrning.h"
 #include "support/TestSupport.h"
 
-#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -57,73 +57,36 @@ FrmSkrivIn& RedigerarTest::starta(const QString& tag, const QStringList& lstFel)
     return *f;
 }
 
-QAction* RedigerarTest::hitta(const QStringList& vaeg, bool utloes)
+QAction* RedigerarTest::hitta(const QStringList& vaeg) const
 {
-    QMenuBar* rad = f->findChild<QMenuBar*>();
+    QList<QAction*> poster = f->findChild<QMenuBar*>()->actions();
     QAction* aktion = nullptr;
-    for (QAction* a : rad->actions()) {
-        if (a->text() == vaeg[0])
-            aktion = a;
-    }
-    if (!aktion) {
-        ADD_FAILURE() << "no menu " << vaeg[0].toStdString();
-        return nullptr;
-    }
-    QTest::mouseClick(rad, Qt::LeftButton, {}, rad->actionGeometry(aktion).center());
-    QMenu* meny = aktion->menu();
-    for (int i = 1; i < vaeg.size(); ++i) {
-        if (!meny->isVisible()) {
-            ADD_FAILURE() << "menu did not open before " << vaeg[i].toStdString();
-            return nullptr;
-        }
+    for (const QString& text : vaeg) {
         aktion = nullptr;
-        for (QAction* a : meny->actions()) {
-            if (a->text() == vaeg[i] || (i == vaeg.size() - 1 && a->text().startsWith(vaeg[i])))
+        for (QAction* a : poster) {
+            if (a->text() == text || (text == vaeg.last() && a->text().startsWith(text)))
                 aktion = a;
         }
         if (!aktion) {
-            ADD_FAILURE() << "no entry " << vaeg[i].toStdString();
-            meny->close();
+            ADD_FAILURE() << "no menu entry " << text.toStdString();
             return nullptr;
         }
-        const bool sista = i == vaeg.size() - 1;
-        if (sista && !utloes)
-            return aktion;
-        QTest::mouseMove(meny, meny->actionGeometry(aktion).center());
-        QTest::mouseClick(meny, Qt::LeftButton, {}, meny->actionGeometry(aktion).center());
-        if (aktion->menu()) {
-            QMenu* under = aktion->menu();
-            EXPECT_TRUE(QTest::qWaitFor([under] { return under->isVisible(); }, 2000));
-            meny = aktion->menu();
-        }
+        if (aktion->menu())
+            poster = aktion->menu()->actions();
     }
     return aktion;
 }
 
 void RedigerarTest::vaelj(const QStringList& vaeg)
 {
-    hitta(vaeg, true);
-    QCoreApplication::processEvents();
+    TestSupport::klickaMeny(hitta(vaeg));
 }
 
-bool RedigerarTest::aerPaa(const QStringList& vaeg)
+QAction* RedigerarTest::visad(const QStringList& vaeg)
 {
-    QAction* a = hitta(vaeg, false);
-    const bool paa = a && a->isEnabled();
-    for (QMenu* m : f->findChildren<QMenu*>())
-        m->close();
-    QCoreApplication::processEvents();
-    return paa;
-}
-
-QString RedigerarTest::menytext(const QStringList& vaeg)
-{
-    QAction* a = hitta(vaeg, false);
-    const QString text = a ? a->text() : QString();
-    for (QMenu* m : f->findChildren<QMenu*>())
-        m->close();
-    QCoreApplication::processEvents();
-    return text;
+    QAction* a = hitta(vaeg);
+    TestSupport::klickaMeny(a, false);
+    return a;
 }
 
 void RedigerarTest::klicka(const QString& knapp)

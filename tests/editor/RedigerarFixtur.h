@@ -4,6 +4,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -29,10 +30,13 @@ protected:
     // Chooses a menu entry by its captions with real clicks, e.g.
     // {"&Arkiv", "&Ny", "&Glosor..."}.
     void vaelj(const QStringList& vaeg);
-    // Whether a menu entry is enabled once its menu has opened.
-    bool aerPaa(const QStringList& vaeg);
-    // The caption of a menu entry once its menu has opened.
-    QString menytext(const QStringList& vaeg);
+    // The entry as it stands once its menu has opened.
+    QAction* visad(const QStringList& vaeg);
+    bool aerPaa(const QStringList& vaeg)
+    {
+        QAction* a = visad(vaeg);
+        return a && a->isEnabled();
+    }
 
     void klicka(const QString& knapp);
     void markera(int rad);
@@ -57,5 +61,5 @@ protected:
     std::vector<QString> uppgiftAnrop;
 
 private:
-    QAction* hitta(const QStringList& vaeg, bool utloes);
+    QAction* hitta(const QStringList& vaeg) const;
 };

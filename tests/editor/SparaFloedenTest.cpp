@@ -5,11 +5,9 @@
 
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using TestSupport::ansi;
 using TestSupport::lasFil;
+using TestSupport::medFullDisk;
 using TestSupport::skrivFil;
 
 namespace {
@@ -113,15 +111,7 @@ TEST_F(RedigerarTest, MisslyckadSkrivningBehaallerGamlaFilenOchRapporteras)
     uppgifter = {QString("l\u00e4ngre ord som inte ryms")};
     klicka("comRedigera0");
 
-    // Writing stops at a few bytes: the file system refuses the rest.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit foerra{};
-    getrlimit(RLIMIT_FSIZE, &foerra);
-    rlimit liten = foerra;
-    liten.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &liten);
-    vaelj({"&Arkiv", "&Spara"});
-    setrlimit(RLIMIT_FSIZE, &foerra);
+    medFullDisk([&] { vaelj({"&Arkiv", "&Spara"}); });
 
     ASSERT_EQ(meddelanden.size(), 1u);
     EXPECT_EQ(meddelanden[0].text, QString("Ett fel uppstod vid skrivning!"));
@@ -131,10 +121,8 @@ TEST_F(RedigerarTest, MisslyckadSkrivningBehaallerGamlaFilenOchRapporteras)
     EXPECT_FALSE(aerPaa({"&Arkiv", "&Ta bort"}));
 
     // Closing after the failure asks again, and a failed save keeps the window.
-    setrlimit(RLIMIT_FSIZE, &liten);
     svar = {MsgSvar::Ja};
-    vaelj({"&Arkiv", "&Avsluta"});
-    setrlimit(RLIMIT_FSIZE, &foerra);
+    medFullDisk([&] { vaelj({"&Arkiv", "&Avsluta"}); });
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(lasFil(fil("lista.rtt")), gammal);
 }
@@ -161,7 +149,7 @@ TEST_F(RedigerarTest, TaBortSparadRaderarFilenEfterJa)
     starta("rtt");
     oeppna(fil("Lista.rtt"));
     const QString namn = fil("Lista.rtt").toLower();
-    EXPECT_EQ(menytext({"&Arkiv", "&Ta bort"}), "&Ta bort " + namn + "...");
+    EXPECT_EQ(visad({"&Arkiv", "&Ta bort"})->text(), "&Ta bort " + namn + "...");
 
     svar = {MsgSvar::Nej};
     vaelj({"&Arkiv", "&Ta bort"});

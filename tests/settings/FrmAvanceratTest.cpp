@@ -5,11 +5,10 @@
 #include "common/SettingsRules.h"
 #include "platform/SettingsStore.h"
 #include "settings/FrmAvancerat.h"
+#include "support/Foensterstyrning.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QSlider>
-#include <QTimer>
 
 using namespace TestSupport;
 
@@ -22,15 +21,12 @@ using FrmAvanceratTest = InstaellningsFixtur;
 void medDialog(FrmOptions2& d, const std::function<void(FrmAvancerat&)>& goer)
 {
     bool sett = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<FrmAvancerat*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
+    medModal([&](QWidget& w) {
+        auto* dialog = qobject_cast<FrmAvancerat*>(&w);
+        ASSERT_NE(dialog, nullptr);
         sett = true;
         EXPECT_EQ(dialog->parentWidget(), &d);
         goer(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
     });
     QTest::mouseClick(d.comAvancerat, Qt::LeftButton);
     EXPECT_TRUE(sett);
@@ -43,10 +39,8 @@ float lastFaktor(const char* nyckel)
 
 TEST_F(FrmAvanceratTest, TheLimitsAreStoredAndReadBack)
 {
-    oeppna();
-    if (!modPluvo().TalFinns)
+    if (!ljudsidan())
         GTEST_SKIP() << "no speech engine: the button is hidden";
-    flik(3);
     medDialog(*d, [](FrmAvancerat& a) {
         EXPECT_EQ(a.windowTitle(), "Pluvo - Talsyntes");
         EXPECT_EQ(a.sldTspKorr[0]->value(), 100);
@@ -70,11 +64,9 @@ TEST_F(FrmAvanceratTest, TheLimitsAreStoredAndReadBack)
 
 TEST_F(FrmAvanceratTest, OkWithoutMovingStoresBothFactors)
 {
-    foereStart("Ljud", "tsp_korr", "1,2");
-    oeppna();
-    if (!modPluvo().TalFinns)
+    skrivInstaellning("Ljud", "tsp_korr", "1,2");
+    if (!ljudsidan())
         GTEST_SKIP() << "no speech engine: the button is hidden";
-    flik(3);
     medDialog(*d, [](FrmAvancerat& a) {
         EXPECT_EQ(a.sldTspKorr[1]->value(), 120);
         QTest::keyClick(a.sldTspKorr[1], Qt::Key_Return);
@@ -87,12 +79,10 @@ TEST_F(FrmAvanceratTest, OkWithoutMovingStoresBothFactors)
 
 TEST_F(FrmAvanceratTest, StandardThenAvbrytChangesNothing)
 {
-    foereStart("Ljud", "tsp_korr", "2");
-    foereStart("Ljud", "tsp2_korr", "0.7");
-    oeppna();
-    if (!modPluvo().TalFinns)
+    skrivInstaellning("Ljud", "tsp_korr", "2");
+    skrivInstaellning("Ljud", "tsp2_korr", "0.7");
+    if (!ljudsidan())
         GTEST_SKIP() << "no speech engine: the button is hidden";
-    flik(3);
     medDialog(*d, [](FrmAvancerat& a) {
         QTest::mouseClick(a.comStandard, Qt::LeftButton);
         EXPECT_EQ(a.sldTspKorr[0]->value(), 100);

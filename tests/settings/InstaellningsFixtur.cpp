@@ -30,11 +30,6 @@ void InstaellningsFixtur::TearDown()
     TextSpeaker::spaerraRoest({});
 }
 
-void InstaellningsFixtur::foereStart(const QString& sektion, const QString& nyckel, const QString& varde)
-{
-    skrivInstaellning(sektion, nyckel, varde);
-}
-
 void InstaellningsFixtur::oeppna()
 {
     if (!f)
@@ -44,6 +39,15 @@ void InstaellningsFixtur::oeppna()
     TextSpeaker* roest2 = modPluvo().TalFinns ? &f->tspPluvo2 : nullptr;
     d = std::make_unique<FrmOptions2>(*f, roest1, roest2, f.get());
     d->show();
+}
+
+bool InstaellningsFixtur::ljudsidan(int roester)
+{
+    oeppna();
+    if (!modPluvo().TalFinns || f->tspPluvo.AntalRoester() < roester)
+        return false;
+    flik(3);
+    return true;
 }
 
 void InstaellningsFixtur::flik(int nummer)

@@ -20,11 +20,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes `nyckel` = `varde` before the training window starts.
-    void foereStart(const QString& sektion, const QString& nyckel, const QString& varde);
-
     // Starts the training window (once) and opens the settings window.
     void oeppna();
+
+    // Opens the window on the sound page; false, with the window open,
+    // when speech has fewer than `roester` voices.
+    bool ljudsidan(int roester = 1);
 
     // Clicks tab 1..6, a widget and the window's buttons as the teacher does.
     void flik(int nummer);

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <vector>
 
 namespace TestSupport {
@@ -44,6 +46,18 @@ QByteArray lasFil(const QString& vaeg)
 {
     QFile f(vaeg);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void medFullDisk(const std::function<void()>& goer)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit foerra{};
+    getrlimit(RLIMIT_FSIZE, &foerra);
+    rlimit liten = foerra;
+    liten.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &liten);
+    goer();
+    setrlimit(RLIMIT_FSIZE, &foerra);
 }
 
 QByteArray ansi(const QString& text)

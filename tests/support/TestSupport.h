@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,10 @@ void skrivInstaellning(const QString& sektion, const QString& nyckel, const QStr
 // Writes bytes to a file, creating its folder.
 void skrivFil(const QString& vaeg, const QByteArray& innehaall);
 QByteArray lasFil(const QString& vaeg);
+
+// Runs `goer` while every file write stops after a few bytes, as on a full
+// disk; even root is held to it.
+void medFullDisk(const std::function<void()>& goer);
 
 // A text as Windows-1252 bytes, as the exercise files hold it; a character
 // the code page lacks fails the test.

@@ -8,16 +8,14 @@
 #include "platform/SettingsStore.h"
 #include "settings/FrmLogin.h"
 #include "settings/Instaellningsfoenster.h"
+#include "support/Foensterstyrning.h"
 #include "support/TraeningsFixtur.h"
 #include "trainer/TangentFaangare.h"
 #include "viewers/FrmPluvoLoggbok.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -33,49 +31,19 @@ protected:
         saettOeppnaDialogHanterare({});
     }
 
-    // Opens a menu of the bar with a click; gives it back to be looked at.
-    static QMenu* oeppna(FrmPluvo& f, QMenu* meny)
-    {
-        QTest::mouseClick(f.menyrad, Qt::LeftButton, {}, f.menyrad->actionGeometry(meny->menuAction()).center());
-        EXPECT_TRUE(meny->isVisible());
-        return meny;
-    }
+    // Opens the menu that holds `post`, so that its entries are brought up
+    // to date, and closes it again.
+    static void oeppna(QAction* post) { klickaMeny(post, false); }
 
-    // Clicks through the bar and every submenu on the way to `post`.
-    static void vaelj(FrmPluvo& f, QAction* post)
-    {
-        QList<QMenu*> vaeg;
-        for (auto* m = qobject_cast<QMenu*>(post->parent()); m; m = qobject_cast<QMenu*>(m->parent()))
-            vaeg.prepend(m);
-        oeppna(f, vaeg.first());
-        for (qsizetype i = 0; i < vaeg.size(); ++i) {
-            QAction* naesta = i + 1 < vaeg.size() ? vaeg[i + 1]->menuAction() : post;
-            const QPoint p = vaeg[i]->actionGeometry(naesta).center();
-            QTest::mouseMove(vaeg[i], p);
-            QTest::mouseClick(vaeg[i], Qt::LeftButton, {}, p);
-        }
-        for (QMenu* m : vaeg)
-            m->close();
-    }
-
-    // Runs `medan` once the next modal window is up, then closes it if it
-    // is still open; the fixture's answerer stays out of the way meanwhile.
+    // Runs `medan` once the next modal window is up; the fixture's answerer
+    // stays out of the way meanwhile.
     void medanModal(std::function<void(QWidget*)> medan)
     {
         m_meddelanden.medanOeppet = [] { return false; };
-        auto* tittare = new QTimer;
-        QObject::connect(tittare, &QTimer::timeout, [this, tittare, medan] {
-            QPointer<QWidget> w = QApplication::activeModalWidget();
-            if (!w)
-                return;
-            tittare->deleteLater();
-            tittare->stop();
-            medan(w);
-            if (w && w->isVisible())
-                w->close();
+        medModal([this, medan](QWidget& w) {
+            medan(&w);
             m_meddelanden.medanOeppet = {};
         });
-        tittare->start(10);
     }
 
     // Fills in the lock dialog, opened from the bar after F9, and presses
@@ -88,11 +56,10 @@ protected:
             if (koden)
                 *koden = d->txtPassword->text();
             d->txtUserName->setText(namn);
-            for (QChar c : kod)
-                QTest::sendKeyEvent(QTest::Click, d->txtPassword, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            skrivIn(d->txtPassword, kod);
             QTest::keyClick(d->txtPassword, Qt::Key_Return);
         });
-        vaelj(f, f.menLaas);
+        klickaMeny(f.menLaas);
     }
 
     QStringList meddelanden() const
@@ -116,7 +83,7 @@ TEST_F(MenyradTest, EntriesFollowTheStateAndTheLoadedType)
             EXPECT_EQ(a->isEnabled(), paa) << a->text().toStdString();
     };
     // Nothing loaded: loading, but no run.
-    oeppna(*f, f->menOevning)->close();
+    oeppna(f->menAvbryt);
     enabled({f->menVal, f->menHaemta}, true);
     enabled(normal(), false);
     enabled({f->menAvbryt}, false);
@@ -126,16 +93,16 @@ TEST_F(MenyradTest, EntriesFollowTheStateAndTheLoadedType)
     skrivInstaellning("Visa", "VaendRtt", "False");
     f.reset();
     f = starta("a.rtt");
-    oeppna(*f, f->menOevning)->close();
+    oeppna(f->menAvbryt);
     enabled(normal(), true);
     enabled(omvaend(), false);
 
     // In a run only "Avbryt", which aborts it.
     tryckTecken(*f, u'p');
     ASSERT_EQ(tillstaand(), PluvoVisar);
-    oeppna(*f, f->menOevning)->close();
+    oeppna(f->menAvbryt);
     enabled({f->menVal, f->menPluvoNormal}, false);
-    vaelj(*f, f->menAvbryt);
+    klickaMeny(f->menAvbryt);
     EXPECT_EQ(tillstaand(), Huvudmeny);
     EXPECT_TRUE(f->txtLoggbok.text().contains(QStringLiteral("Övningen avbruten - ")));
 }
@@ -146,7 +113,7 @@ TEST_F(MenyradTest, CtrlZAbortsARunStartedSinceTheMenuWasLastOpened)
     auto f = starta("a.glo");
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    oeppna(*f, f->menOevning)->close();
+    oeppna(f->menAvbryt);
     ASSERT_FALSE(f->menAvbryt->isEnabled());
     skriv(*f, "ln");
     ASSERT_EQ(tillstaand(), Laeser);
@@ -162,7 +129,7 @@ TEST_F(MenyradTest, TheMenuRunsAskWhetherToShuffle)
     for (MsgSvar svar : {MsgSvar::Ja, MsgSvar::Nej}) {
         m_msgBox.anrop.clear();
         m_msgBox.svar = svar;
-        vaelj(*f, f->menTestOmvaend);
+        klickaMeny(f->menTestOmvaend);
         EXPECT_EQ(meddelanden(), QStringList{"Skall uppgifterna blandas?"});
         EXPECT_EQ(modPluvo().BlandaKoersel, svar == MsgSvar::Ja);
         EXPECT_TRUE(f->Omvaend);
@@ -182,7 +149,7 @@ TEST_F(MenyradTest, WindowsHoldTheScanAndChangingSettingsSkipsItsTicks)
             omFoenster = qobject_cast<FrmAbout*>(w) && w->parentWidget() == f.get();
             under = f->timEnTangent.Enabled();
         });
-        vaelj(*f, f->menOm);
+        klickaMeny(f->menOm);
         EXPECT_TRUE(omFoenster);
         EXPECT_FALSE(under);
         EXPECT_EQ(f->timEnTangent.Enabled(), paa);
@@ -195,7 +162,7 @@ TEST_F(MenyradTest, WindowsHoldTheScanAndChangingSettingsSkipsItsTicks)
         vaentan = modPluvo().SkanningsVaentan;
         timerUnder = f->timEnTangent.Enabled();
     });
-    vaelj(*f, f->menAendra);
+    klickaMeny(f->menAendra);
     EXPECT_EQ(vaentan, 32767);
     EXPECT_TRUE(timerUnder);
     EXPECT_EQ(modPluvo().SkanningsVaentan, 0);
@@ -213,13 +180,13 @@ TEST_F(MenyradTest, VisaShowsOpenSettingsReadOnlyAndLockedOnesLocked)
             under = modPluvo().InstLaast;
             roester = {r1, r2};
         });
-        vaelj(*f, f->menVisa);
+        klickaMeny(f->menVisa);
         EXPECT_EQ(under, laast == 0 ? 2 : 1);
         EXPECT_EQ(modPluvo().InstLaast, laast);
         // The voices are lent only when speech works.
         EXPECT_EQ(roester.first, laast == 0 ? &f->tspPluvo : nullptr);
         EXPECT_EQ(roester.second, laast == 0 ? &f->tspPluvo2 : nullptr);
-        oeppna(*f, f->menVerktyg)->close();
+        oeppna(f->menLaas);
         EXPECT_EQ(f->menAendra->isEnabled(), laast == 0);
     }
 }
@@ -236,7 +203,7 @@ TEST_F(MenyradTest, AfterTheEditorTheRememberedExerciseIsLoadedAgain)
         EXPECT_EQ(w->parentWidget(), f.get());
         rubrik = w->windowTitle();
     });
-    vaelj(*f, f->menSkapaOvning[3]);
+    klickaMeny(f->menSkapaOvning[3]);
     EXPECT_EQ(rubrik, QStringLiteral("Övningar - Glosor med ljud - [namnlös]"));
     EXPECT_EQ(f->Tag, "gls");
     EXPECT_EQ(modPluvo().AntalOrd, 3);
@@ -253,7 +220,7 @@ TEST_F(MenyradTest, LockingAndUnlockingWriteStateNameAndTime)
     EXPECT_EQ(SettingsStore::GetSetting("Visa", "Inst", ""), "1");
     EXPECT_EQ(SettingsStore::GetSetting("Visa", "Namn", ""), "Eva Berg");
     EXPECT_EQ(SettingsStore::GetSetting("Visa", "Tid", ""), "2024-03-05 09:08:07");
-    oeppna(*f, f->menVerktyg)->close();
+    oeppna(f->menLaas);
     EXPECT_EQ(f->menLaas->text(), QStringLiteral("Lås &upp inställningar..."));
 
     // The code typed before is gone when the dialog opens again.
@@ -281,7 +248,7 @@ TEST_F(MenyradTest, TheFourthWrongCodeTakesTheLockAway)
     laas(*f, "Eva Berg", "fel");
     EXPECT_EQ(meddelanden().last(), QStringLiteral("Ogiltigt lösenord!"));
     EXPECT_EQ(modPluvo().InstLaast, 1);
-    oeppna(*f, f->menVerktyg)->close();
+    oeppna(f->menLaas);
     EXPECT_FALSE(f->menLaas->isEnabled());
 }
 
@@ -297,12 +264,12 @@ TEST_F(MenyradTest, LoadRunViewTheLogbookAndExit)
         EXPECT_EQ(anrop.filterIndex, 6);
         return m_oevningar + "/djur.rtt";
     });
-    vaelj(*f, f->menHaemtaOvn[5]);
+    klickaMeny(f->menHaemtaOvn[5]);
     // The open dialog does not hold the scan.
     EXPECT_TRUE(scanUnder);
     EXPECT_EQ(f->labAktuell->Caption(), QStringLiteral("Aktuell övning: Rättstavning - djur"));
 
-    vaelj(*f, f->menPluvoNormal);
+    klickaMeny(f->menPluvoNormal);
     skriv(*f, "ko");
     tryckTangent(*f, Qt::Key_Return);
     EXPECT_TRUE(f->txtLoggbok.text().contains(QStringLiteral("Övningen genomförd - ")));
@@ -313,9 +280,9 @@ TEST_F(MenyradTest, LoadRunViewTheLogbookAndExit)
         ASSERT_TRUE(visare && visare->parentWidget() == f.get());
         visad = visare->findChild<QPlainTextEdit*>()->toPlainText();
     });
-    vaelj(*f, f->menLoggbok);
+    klickaMeny(f->menLoggbok);
     EXPECT_TRUE(visad.contains(QStringLiteral("Övningen genomförd - ")));
     EXPECT_EQ(tillstaand(), Huvudmeny);
-    vaelj(*f, f->menAvsluta);
+    klickaMeny(f->menAvsluta);
     EXPECT_FALSE(f->isVisible());
 }

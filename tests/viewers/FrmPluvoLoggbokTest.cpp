@@ -6,21 +6,21 @@
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/TextSpeaker.h"
+#include "support/Foensterstyrning.h"
 #include "support/TestSupport.h"
 #include "support/TraeningsFixtur.h"
 #include "viewers/FrmPluvoLoggbok.h"
-#include "viewers/Visare.h"
-#include "VisareHjaelp.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
-using namespace VisareHjaelp;
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST_F(LoggbokVisare, OpensASavedLogbookAndF5ReturnsToTheCurrentWithAFreshTime)
     FrmPluvoLoggbok f(nullptr, "nu" + CRLF, nullptr);
     visa(f);
 
-    klickaMenyval(f, "menArkiv", "menOeppna");
+    klickaMeny(f.findChild<QAction*>("menOeppna"));
     ASSERT_EQ(dialoger.size(), 1);
     EXPECT_EQ(dialoger[0].filter, QString("Loggbok|*.slf"));
     EXPECT_EQ(QFileInfo(dialoger[0].startmapp).canonicalFilePath(), QFileInfo(diskett.path()).canonicalFilePath());
@@ -98,9 +98,9 @@ TEST_F(LoggbokVisare, AMissingFileOrDisketteIsAFileErrorAndKeepsTheShownText)
     visa(f);
     const QString foere = text(f);
     vaelj(diskett.path() + "/saknas.slf");
-    klickaMenyval(f, "menArkiv", "menOeppna");
+    klickaMeny(f.findChild<QAction*>("menOeppna"));
     qputenv("PLUVO_DISKETT", (diskett.path() + "/saknas").toUtf8());
-    klickaMenyval(f, "menArkiv", "menOeppna");
+    klickaMeny(f.findChild<QAction*>("menOeppna"));
     EXPECT_EQ(dialoger.size(), 1);
     ASSERT_EQ(svar.anrop.size(), 2u);
     for (const MsgBoxAnrop& a : svar.anrop) {
@@ -118,10 +118,10 @@ TEST_F(LoggbokVisare, DeletingAsksFirstAndAnnouncesOnlyWhatIsGone)
     vaelj(sparad);
     FrmPluvoLoggbok f(nullptr, QString(), nullptr);
     visa(f);
-    klickaMenyval(f, "menArkiv", "menOeppna");
+    klickaMeny(f.findChild<QAction*>("menOeppna"));
 
     MsgBoxInspelare svar(MsgSvar::Nej);
-    klickaMenyval(f, "menArkiv", "menTaBort");
+    klickaMeny(f.findChild<QAction*>("menTaBort"));
     ASSERT_EQ(svar.anrop.size(), 1u);
     EXPECT_EQ(svar.anrop[0].rubrik, QString("Ta bort"));
     EXPECT_EQ(svar.anrop[0].knappar, MsgKnappar::JaNej);
@@ -130,28 +130,23 @@ TEST_F(LoggbokVisare, DeletingAsksFirstAndAnnouncesOnlyWhatIsGone)
     EXPECT_TRUE(QFileInfo::exists(sparad));
 
     svar.svar = MsgSvar::Ja;
-    klickaMenyval(f, "menArkiv", "menTaBort");
+    klickaMeny(f.findChild<QAction*>("menTaBort"));
     ASSERT_EQ(svar.anrop.size(), 3u);
     EXPECT_FALSE(QFileInfo::exists(sparad));
     EXPECT_EQ(svar.anrop[2].text, sparad.toLower() + " är raderad.");
     EXPECT_EQ(svar.anrop[2].rubrik, QString("Pluvo"));
     // The deleted logbook stays on the screen.
     EXPECT_EQ(text(f), QString("sparad\n"));
-}
 
-TEST_F(LoggbokVisare, OnlySavedLogbooksCanBeDeleted)
-{
+    // Only saved logbooks are deleted, even after Yes.
     const QString oevning = diskett.path() + "/Djur.glo";
     skrivFil(oevning, "[Pluvo 7.0.7]");
     vaelj(oevning);
-    MsgBoxInspelare ja(MsgSvar::Ja);
-    FrmPluvoLoggbok f(nullptr, QString(), nullptr);
-    visa(f);
-    klickaMenyval(f, "menArkiv", "menTaBort");
+    klickaMeny(f.findChild<QAction*>("menTaBort"));
     EXPECT_TRUE(QFileInfo::exists(oevning));
-    ASSERT_EQ(ja.anrop.size(), 1u);
-    EXPECT_EQ(ja.anrop[0].rubrik, QString("Ta bort"));
-    EXPECT_FALSE(ja.anrop[0].text.contains("raderad"));
+    ASSERT_EQ(svar.anrop.size(), 4u);
+    EXPECT_EQ(svar.anrop[3].rubrik, QString("Ta bort"));
+    EXPECT_FALSE(svar.anrop[3].text.contains("raderad"));
 }
 
 TEST_F(LoggbokVisare, ReadsTheMarkedPassageWithVoiceOneAndKeepsTheMarking)
@@ -200,14 +195,6 @@ TEST_F(LoggbokVisare, ReadsTheMarkedPassageWithVoiceOneAndKeepsTheMarking)
     EXPECT_EQ(f.tspRoest1, nullptr);
 }
 
-TEST_F(LoggbokVisare, WithoutSpeechThereIsNoReadAloudButton)
-{
-    modPluvo().TalFinns = false;
-    TextSpeaker roest;
-    FrmPluvoLoggbok f(nullptr, QString(), &roest);
-    EXPECT_TRUE(f.findChild<QPushButton*>("cmdLaes")->isHidden());
-}
-
 TEST_F(LoggbokVisare, TheTwoTextSizesTakeTurns)
 {
     FrmPluvoLoggbok f(nullptr, QString(), nullptr);
@@ -231,30 +218,15 @@ TEST_F(LoggbokVisare, TheTwoTextSizesTakeTurns)
     EXPECT_EQ(QApplication::focusWidget(), stoerre);
 }
 
-TEST_F(LoggbokVisare, ASoundExerciseShowsTheSoundBackgroundAndTheMouth)
+TEST_F(LoggbokVisare, ASoundExerciseShowsItsBackgroundAndNoSpeechNoReadButton)
 {
     modPluvo().OevningsTyp = 5;
-    FrmPluvoLoggbok f(nullptr, QString(), nullptr);
+    modPluvo().TalFinns = false;
+    TextSpeaker roest;
+    FrmPluvoLoggbok f(nullptr, QString(), &roest);
     EXPECT_EQ(f.findChild<QLabel*>("imaRekord")->pixmap().toImage(), frmBilder().imaLjud().toImage());
     EXPECT_NE(f.findChild<QLabel*>("imaMun"), nullptr);
-}
-
-TEST_F(LoggbokVisare, IsShownModallyOverItsOwner)
-{
-    QWidget aegare;
-    aegare.show();
-    QString rubrik;
-    QWidget* foraelder = nullptr;
-    QTimer::singleShot(0, [&] {
-        QWidget* w = QApplication::activeModalWidget();
-        ASSERT_NE(w, nullptr);
-        rubrik = w->windowTitle();
-        foraelder = w->parentWidget();
-        w->close();
-    });
-    VisaLoggbok(&aegare, QString(), nullptr);
-    EXPECT_EQ(rubrik, QString("Pluvo - Loggbok"));
-    EXPECT_EQ(foraelder, &aegare);
+    EXPECT_TRUE(f.findChild<QPushButton*>("cmdLaes")->isHidden());
 }
 
 }  // namespace

@@ -3,54 +3,51 @@
 #include "common/FrmBilder.h"
 #include "common/ModPluvo.h"
 #include "platform/Skrivare.h"
+#include "support/Foensterstyrning.h"
 #include "support/TestSupport.h"
 #include "support/TraeningsFixtur.h"
 #include "support/Utskriftsprov.h"
 #include "viewers/FrmPluvoHandledning.h"
 #include "viewers/FrmPluvoLoggbok.h"
 #include "viewers/Textutskrift.h"
-#include "VisareHjaelp.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
-using namespace VisareHjaelp;
 
 namespace {
 
-// One unit per character.
-double tecken(const QString& t)
+TEST(Ordbrytning, WordsFillLinesAndParagraphsEndAtEveryLineEnd)
 {
-    return t.size();
-}
-
-TEST(Ordbrytning, FillsEachLineWithTheWordsThatFit)
-{
-    EXPECT_EQ(ordbrytText("aa bb cc dd", 5, tecken), QStringList({"aa bb", "cc dd"}));
-    EXPECT_EQ(ordbrytText("aa bb cc dd", 4, tecken), QStringList({"aa", "bb", "cc", "dd"}));
-}
-
-TEST(Ordbrytning, AWordWiderThanALineStandsAloneWithoutAnEmptyLineBeforeIt)
-{
-    EXPECT_EQ(ordbrytText("a langtlangt b", 5, tecken), QStringList({"a", "langtlangt", "b"}));
-    EXPECT_EQ(ordbrytText("langtlangt b", 5, tecken), QStringList({"langtlangt", "b"}));
-}
-
-TEST(Ordbrytning, ParagraphsEndAtEveryKindOfLineEnd)
-{
-    EXPECT_EQ(ordbrytText("a\r\nb\nc\rd", 5, tecken), QStringList({"a", "b", "c", "d"}));
-    // The end of the text starts no further line; two line ends in a row
-    // make one empty line.
-    EXPECT_EQ(ordbrytText("a\r\n\r\nb\r\n", 5, tecken), QStringList({"a", "", "b"}));
-    EXPECT_EQ(ordbrytText("", 5, tecken), QStringList());
-}
-
-TEST(Ordbrytning, BlanksInsideALineAreKept)
-{
-    EXPECT_EQ(ordbrytText("a  b", 10, tecken), QStringList({"a  b"}));
+    const auto tecken = [](const QString& t) { return double(t.size()); };  // one unit a character
+    const struct {
+        const char* text;
+        int bredd;
+        QStringList rader;
+    } fall[] = {
+        {"aa bb cc dd", 5, {"aa bb", "cc dd"}},
+        {"aa bb cc dd", 4, {"aa", "bb", "cc", "dd"}},
+        // A word wider than a line stands alone, with no empty line before it.
+        {"a langtlangt b", 5, {"a", "langtlangt", "b"}},
+        {"langtlangt b", 5, {"langtlangt", "b"}},
+        {"a\r\nb\nc\rd", 5, {"a", "b", "c", "d"}},
+        // The end of the text starts no further line; two line ends in a row
+        // make one empty line.
+        {"a\r\n\r\nb\r\n", 5, {"a", "", "b"}},
+        {"", 5, {}},
+        {"a  b", 10, {"a  b"}},
+    };
+    for (const auto& f : fall) {
+        SCOPED_TRACE(f.text);
+        EXPECT_EQ(ordbrytText(f.text, f.bredd, tecken), f.rader);
+    }
 }
 
 TEST(Sidindelning, ALineIsPrintedWhileItsTopLiesAboveTheBottomMargin)
@@ -152,24 +149,12 @@ TEST_F(TextPaaPapper, EachCopyIsAJobOfItsOwnWithTheSamePages)
     Utskriftsprov prov(2);
     FrmPluvoLoggbok f(nullptr, "en rad" + CRLF, nullptr);
     visa(f);
-    klickaMenyval(f, "menArkiv", "menSkrivUt");
+    klickaMeny(f.findChild<QAction*>("menSkrivUt"));
     ASSERT_EQ(prov.jobb, 2);
     EXPECT_EQ(prov.kopiorPerJobb, QList<int>({1, 1}));
     EXPECT_TRUE(prov.text(1).contains("en rad"));
     EXPECT_EQ(prov.text(1), prov.text(2));
     EXPECT_EQ(prov.sidor(1).size(), 1);
-}
-
-TEST_F(TextPaaPapper, CancelPrintsNothing)
-{
-    Utskriftsprov prov(std::nullopt);
-    MsgBoxInspelare svar;
-    FrmPluvoLoggbok f(nullptr, "en rad" + CRLF, nullptr);
-    visa(f);
-    tryck(f, Qt::Key_F2);
-    EXPECT_EQ(prov.dialoger, 1);
-    EXPECT_EQ(prov.jobb, 0);
-    EXPECT_TRUE(svar.anrop.empty());
 }
 
 TEST_F(TextPaaPapper, APrinterThatCannotStartIsReported)
