@@ -1,3 +1,4 @@
+#include "platform/Programstil.h"
 #include "trainer/FrmPluvo.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName("Pluvo");
     app.setOrganizationName("MOLVI Pluvo");
+    app.setStyle(new Programstil);
 
     // Qt's own dialog texts in Swedish.
     QTranslator qtSvenska;

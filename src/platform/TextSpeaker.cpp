@@ -108,8 +108,8 @@ public:
     }
 
 private:
-    // The engine starts and lists its voices on its own thread while the
-    // window is made; nobody waits for it until its answers are needed.
+    // The engine starts and lists its voices on its own thread; nobody
+    // waits for it until its answers are needed.
     Motor()
     {
         std::thread([this] { koer(); }).detach();
@@ -258,7 +258,10 @@ QStringList roestnamn(const QList<QPair<QString, QString>>& idOchNamn)
 
 TextSpeaker::TextSpeaker(QObject* parent) : QObject(parent), m_kanal(std::make_shared<TalKanal>())
 {
-    // The engine gets going now, so that it is ready by the time it speaks.
+}
+
+void TextSpeaker::startaMotorn()
+{
     Motor::instans();
 }
 

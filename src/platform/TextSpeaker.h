@@ -42,6 +42,12 @@ public:
     explicit TextSpeaker(QObject* parent = nullptr);
     ~TextSpeaker() override;
 
+    // Starts the engine on its own thread, if it is not going already. The
+    // engine is otherwise started when first asked for; starting it while
+    // the first window is being made slows that window down, as both load
+    // libraries and fill memory at once.
+    static void startaMotorn();
+
     bool TalsyntesFinns() const;
     void Tala(const QString& text);
     void Tysta();

@@ -224,12 +224,14 @@ void FrmPluvo::Form_Load()
     Skaerm::visaMaximerad(this);
     m_utlagd = true;
     picTaTangent->setFocus();
-    m.TalFinns = tspPluvo.TalsyntesFinns();
     if (!utanStartbild) {
-        // The window is drawn first; the splash window comes on top of it.
+        // The window is drawn first; the speech engine starts while the
+        // splash window stands on top of it.
         vaentaTillsRitad(this, 500);
+        TextSpeaker::startaMotorn();
         visaSplash(this);
     }
+    m.TalFinns = tspPluvo.TalsyntesFinns();
     picTaTangent->setFocus();
 
     TangentNere = false;
