@@ -7,6 +7,7 @@
 #include "common/SoundClip.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
+#include "editor/Foensterdelar.h"
 #include "editor/Kontrollsoekning.h"
 #include "platform/MessageBox.h"
 
@@ -17,11 +18,11 @@
 
 #include <functional>
 
+using namespace Foensterdelar;
+
 namespace {
 
 constexpr int Spelintervall = 100;  // ms between progress polls
-constexpr double KnappBredd = 975;
-constexpr double KnappHoejd = 375;
 constexpr double AlltBredd = 135;
 // The clip row reacts a little beyond both ends of the bar, so the very
 // start and end are easy to hit.
@@ -40,15 +41,6 @@ QWidget* nyStapel(QWidget* foraelder, const QString& namn, const QColor& faerg)
     s->setPalette(p);
     s->hide();
     return s;
-}
-
-QPushButton* nyKnapp(QWidget* foraelder, const QString& namn, const QString& text)
-{
-    auto* k = new QPushButton(text, foraelder);
-    k->setObjectName(namn);
-    k->setAutoDefault(false);
-    Twips::placera(k, 0, 0, KnappBredd, KnappHoejd);
-    return k;
 }
 
 }  // namespace
@@ -80,10 +72,8 @@ FrmKlipp::FrmKlipp(QWidget* redigera, const QString& tagLjud) : QDialog(redigera
     setObjectName("frmKlipp");
     setWindowTitle("Klipp");
 
-    imaRekord = new QLabel(this);
-    imaRekord->setObjectName("imaRekord");
-    imaMun = new QLabel(this);
-    imaMun->setObjectName("imaMun");
+    imaRekord = nyBild(this, "imaRekord");
+    imaMun = nyBild(this, "imaMun");
     imaMun->setScaledContents(true);
     labLjud = nyInformationsetikett(this, "labLjud", QString(), 12, false);
     shaLjud[0] = nyStapel(this, "shaLjud0", Blaa);

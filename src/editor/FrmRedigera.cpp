@@ -8,6 +8,7 @@
 #include "common/TextConversion.h"
 #include "common/Twips.h"
 #include "editor/FrmKlipp.h"
+#include "editor/Foensterdelar.h"
 #include "editor/Kontrollsoekning.h"
 #include "editor/Ljudvaeg.h"
 #include "platform/FileDialog.h"
@@ -22,10 +23,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+using namespace Foensterdelar;
+
 namespace {
 
-constexpr double KnappBredd = 975;
-constexpr double KnappHoejd = 375;
 constexpr double Kantbredd = Twips::PerPixel;  // the window's border
 constexpr double UttalsrutaTop = 1800;         // where the check box would stand
 constexpr double UttalsrutaHoejd = 195;
@@ -33,15 +34,6 @@ constexpr double UttalsrutaHoejd = 195;
 QLabel* nyEtikett(QWidget* foraelder, const QString& namn, const QString& text)
 {
     return nyInformationsetikett(foraelder, namn, text, 12, false);
-}
-
-QPushButton* nyKnapp(QWidget* foraelder, const QString& namn, const QString& text)
-{
-    auto* k = new QPushButton(text, foraelder);
-    k->setObjectName(namn);
-    k->setAutoDefault(false);
-    Twips::placera(k, 0, 0, KnappBredd, KnappHoejd);
-    return k;
 }
 
 double hoeger(const QWidget* w)
@@ -62,10 +54,8 @@ FrmRedigera::FrmRedigera(QWidget* skrivIn, const QString& rad, bool glosorMedLju
     setObjectName("frmRedigera");
     setWindowTitle("Redigera");
 
-    imaRekord = new QLabel(this);
-    imaRekord->setObjectName("imaRekord");
-    imaMun = new QLabel(this);
-    imaMun->setObjectName("imaMun");
+    imaRekord = nyBild(this, "imaRekord");
+    imaMun = nyBild(this, "imaMun");
     imaMun->setScaledContents(true);
     imaMun->setCursor(Qt::PointingHandCursor);
     imaMun->installEventFilter(this);
