@@ -15,10 +15,12 @@
 #include "trainer/LetterBoard.h"
 #include "trainer/TangentFaangare.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPalette>
+#include <QTimer>
 
 namespace {
 
@@ -29,8 +31,7 @@ FrmPluvo*& enda()
 }
 
 // The decoration's own measures, in pixels.
-constexpr int RamBredd = 3;           // frame of the usable screen
-constexpr int BottenlinjeBredd = 10;  // the bottom line
+constexpr int RamBredd = 3;  // frame of the usable screen
 const QColor Dekorfaerg(96, 96, 200);
 
 QFrame* nyYta(QWidget* foralder, const QColor& faerg, bool fylld)
@@ -166,7 +167,7 @@ void FrmPluvo::skapaKontroller()
     labFilnamn = nyEtikett(klientyta);
     labFilnamn->hide();
 
-    picTaTangent = new TangentFaangare(this);
+    picTaTangent = new TangentFaangare(this, klientyta);
 
     skapaMenyrad();
 }
@@ -208,8 +209,11 @@ void FrmPluvo::Form_Load()
     // to a second resize event, which Qt does not always deliver.
     Form_Resize();
 
+    // The usable area lies below the menu bar, which takes what height it
+    // has (none where the desktop shows the menus elsewhere).
     layout()->activate();
-    m.SkaermHoejd = Twips::avrunda((Skaerm::GetSystemMetrics(17) + 4 - menyrad->height()) * double(Skaerm::TwipsPerPixel));
+    const int menyradsHoejd = klientyta->y();
+    m.SkaermHoejd = Twips::avrunda((Skaerm::GetSystemMetrics(17) + 4 - menyradsHoejd) * double(Skaerm::TwipsPerPixel));
     m.SkaermBredd = Twips::avrunda((Skaerm::GetSystemMetrics(16) + 4) * double(Skaerm::TwipsPerPixel));
     labAktuell->setCaption(QString::fromUtf8("Aktuell övning: "));
     placeraDekoration();
@@ -223,7 +227,7 @@ void FrmPluvo::Form_Load()
 
     Skaerm::visaMaximerad(this);
     m_utlagd = true;
-    picTaTangent->setFocus();
+    aatertaTangenterna();
     if (!utanStartbild) {
         // The window is drawn first; the speech engine starts while the
         // splash window stands on top of it.
@@ -232,7 +236,6 @@ void FrmPluvo::Form_Load()
         visaSplash(this);
     }
     m.TalFinns = tspPluvo.TalsyntesFinns();
-    picTaTangent->setFocus();
 
     TangentNere = false;
     Omvaend = false;
@@ -315,9 +318,10 @@ void FrmPluvo::placeraDekoration()
     linRam[0].Y1 = hoejd / 7;
     const double bandHoejd = linRam[0].BorderWidth * P;
     Twips::placera(linRam[0].linje, 0, linRam[0].Y1 - bandHoejd / 2, bredd, bandHoejd);
-    linRam[1].BorderWidth = BottenlinjeBredd;
-    linRam[1].Y1 = hoejd - BottenlinjeBredd * P / 2;
-    const double bottenHoejd = BottenlinjeBredd * P;
+    // The bottom band is as thick as the top band.
+    linRam[1].BorderWidth = linRam[0].BorderWidth;
+    linRam[1].Y1 = hoejd - linRam[1].BorderWidth * P / 2;
+    const double bottenHoejd = linRam[1].BorderWidth * P;
     Twips::placera(linRam[1].linje, 0, linRam[1].Y1 - bottenHoejd / 2, bredd, bottenHoejd);
 
     for (size_t i = 0; i < imaRam.size(); ++i) {
@@ -388,6 +392,27 @@ void FrmPluvo::resizeEvent(QResizeEvent* e)
     if (m_utlagd && (Twips::fraanPixlar(klientyta->width()) != m.SkaermBredd
                      || Twips::fraanPixlar(klientyta->height()) != m.SkaermHoejd))
         placeraOm();
+}
+
+// The pupil's keys come to this window whenever nothing stands above it:
+// without a window manager nobody else gives it the keyboard back when a
+// window or menu above it closes.
+void FrmPluvo::aatertaTangenterna()
+{
+    if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return;
+    activateWindow();
+    picTaTangent->setFocus();
+}
+
+bool FrmPluvo::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowUnblocked) {
+        ++m_staengdaModaler;
+        // Once the closed window is gone, not while it closes.
+        QTimer::singleShot(0, this, &FrmPluvo::aatertaTangenterna);
+    }
+    return QWidget::event(e);
 }
 
 void FrmPluvo::HaemtaAktuellOevning()

@@ -275,6 +275,7 @@ public:
     double PratStart = 0;
 
 protected:
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
@@ -291,10 +292,13 @@ private:
     void placeraEfterYtan();
     void placeraOm();
     void placeraMenyOm();
+    void aatertaTangenterna();
 
     QColor m_backColor;
     QCursor m_egenPekare;
     bool m_harAendratStorlek = false;
     bool m_utlagd = false;  // Form_Load has laid the window out
-    bool m_stangs = false;
+    // Modal windows that have closed over this window; a key whose handler
+    // opened one was let go over that window.
+    int m_staengdaModaler = 0;
 };

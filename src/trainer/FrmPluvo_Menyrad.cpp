@@ -7,6 +7,7 @@
 #include "common/FrmAbout.h"
 #include "common/ModPluvo.h"
 #include "editor/Redigerare.h"
+#include "platform/Skrivbordsfaerger.h"
 #include "settings/FrmLogin.h"
 #include "settings/Instaellningsfoenster.h"
 #include "viewers/Visare.h"
@@ -14,6 +15,7 @@
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -55,6 +57,8 @@ private:
 void FrmPluvo::skapaMenyrad()
 {
     menyrad = new QMenuBar(this);
+    // The desktop's own menu bar, in every colour scheme of the window.
+    behaallSkrivbordetsFaerger(menyrad);
     menyrad->setAutoFillBackground(true);
     // The layout keeps the bar along the top edge at the window's width;
     // the window's own controls are placed by hand on the area below it.
@@ -138,6 +142,10 @@ void FrmPluvo::skapaMenyrad()
     verktygsmenyer << menVerktyg;
     for (QMenu* meny : verktygsmenyer)
         connect(meny, &QMenu::aboutToShow, this, &FrmPluvo::menVerktyg_Click);
+    // A closed menu hands the keys back to the window.
+    for (QMenu* meny : menyrad->findChildren<QMenu*>())
+        connect(meny, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &FrmPluvo::aatertaTangenterna); });
     auto* vakt = new MenyradVakt(this);
     installEventFilter(vakt);
 

@@ -40,6 +40,7 @@ void FrmPluvo::Form_KeyPress(int KeyAscii)
     ModPluvo& m = modPluvo();
     if (m.SpaerraRepetition && TangentNere)
         return;
+    const int staengdaFoere = m_staengdaModaler;
 
     Avbruten = false;
     m.EnterTryckt = false;
@@ -144,7 +145,10 @@ void FrmPluvo::Form_KeyPress(int KeyAscii)
         }
     }
 
-    TangentNere = true;
+    // A key whose handler opened a modal window (the summary, a message)
+    // was let go over that window, and the window may have been closed by
+    // a click: its release never comes here.
+    TangentNere = m_staengdaModaler == staengdaFoere;
 }
 
 void FrmPluvo::Form_KeyUp()

@@ -32,9 +32,11 @@ void laddaUr(std::vector<Etikett*>& etiketter)
 }
 
 // Lays `text` out one character per label, side by side from the left edge
-// and then centred on the screen. Element 0 carries the font already.
+// and then centred on the screen. Element 0 carries the font already, and
+// every further label stands beside it on the same area, so that they all
+// share its top.
 template <typename Klick, typename Roerd>
-void laeggUt(QWidget* foenster, std::vector<Etikett*>& etiketter, const QString& text, Klick klick,
+void laeggUt(QObject* foenster, std::vector<Etikett*>& etiketter, const QString& text, Klick klick,
              Roerd roerd)
 {
     laddaUr(etiketter);
@@ -43,7 +45,7 @@ void laeggUt(QWidget* foenster, std::vector<Etikett*>& etiketter, const QString&
     for (int i = 0; i < int(text.size()); ++i) {
         Etikett* e = foersta;
         if (i > 0) {
-            e = new Etikett(foenster);
+            e = new Etikett(foersta->parentWidget());
             e->kopieraFraan(*foersta);
             e->hide();
             e->stackUnder(foersta);

@@ -48,7 +48,7 @@ bool kommandotangent(Qt::KeyboardModifiers mod)
 
 }  // namespace
 
-TangentFaangare::TangentFaangare(FrmPluvo* foenster) : QWidget(foenster), m_foenster(foenster)
+TangentFaangare::TangentFaangare(FrmPluvo* foenster, QWidget* yta) : QWidget(yta), m_foenster(foenster)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, true);
@@ -56,6 +56,10 @@ TangentFaangare::TangentFaangare(FrmPluvo* foenster) : QWidget(foenster), m_foen
 
 void TangentFaangare::keyPressEvent(QKeyEvent* e)
 {
+    // A repeat means the key is still held, even when its first press was
+    // handled before a window above this one closed.
+    if (e->isAutoRepeat())
+        m_foenster->TangentNere = true;
     if (const int kod = tangentkod(e->key())) {
         m_foenster->picTaTangent_KeyDown(kod);
         return;

@@ -11,7 +11,8 @@ class FrmPluvo;
 class TangentFaangare : public QWidget {
     Q_OBJECT
 public:
-    explicit TangentFaangare(FrmPluvo* foenster);
+    // Stands on `yta`, the window's usable area, like every other control.
+    TangentFaangare(FrmPluvo* foenster, QWidget* yta);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

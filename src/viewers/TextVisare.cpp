@@ -4,11 +4,11 @@
 #include "common/FrmBilder.h"
 #include "common/ModPluvo.h"
 #include "platform/Screen.h"
+#include "platform/Skrivbordsfaerger.h"
 #include "platform/TextSpeaker.h"
 #include "viewers/Textutskrift.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,21 +29,6 @@ QFont arial(double punkter)
     QFont f(QStringLiteral("Arial"));
     f.setPointSizeF(punkter);
     return f;
-}
-
-// A palette whose every colour is set, so nothing is taken over from the
-// window.
-QPalette egnaFaerger(const QPalette& kaella)
-{
-    QPalette p;
-    for (int grupp = 0; grupp < QPalette::NColorGroups; ++grupp) {
-        for (int roll = 0; roll < QPalette::NColorRoles; ++roll) {
-            const auto g = QPalette::ColorGroup(grupp);
-            const auto r = QPalette::ColorRole(roll);
-            p.setColor(g, r, kaella.color(g, r));
-        }
-    }
-    return p;
 }
 
 }  // namespace
@@ -72,9 +57,7 @@ TextVisare::TextVisare(QWidget* parent, TextSpeaker* roest, const QString& rubri
     imaRekord->setPixmap(frmBilder().imaBkg());
 
     menyrad = new QMenuBar(this);
-    // The menu keeps the desktop's colours; the window's own background
-    // colour could hide its texts.
-    menyrad->setPalette(egnaFaerger(QApplication::palette(menyrad)));
+    behaallSkrivbordetsFaerger(menyrad);
     menyrad->setAutoFillBackground(true);
     menArkiv = menyrad->addMenu(QStringLiteral("&Arkiv"));
     menArkiv->setObjectName("menArkiv");
