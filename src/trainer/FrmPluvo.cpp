@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
+#include "platform/Tangentbordet.h"
 #include "trainer/Instaellningar.h"
 #include "trainer/Layout.h"
 #include "trainer/LetterBoard.h"
@@ -20,7 +21,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPalette>
-#include <QTimer>
 
 namespace {
 
@@ -225,9 +225,10 @@ void FrmPluvo::Form_Load()
 
     HaemtaAktuellOevning();
 
+    laatFoenstrenTaTangentbordet();
     Skaerm::visaMaximerad(this);
     m_utlagd = true;
-    aatertaTangenterna();
+    picTaTangent->setFocus();
     if (!utanStartbild) {
         // The window is drawn first; the speech engine starts while the
         // splash window stands on top of it.
@@ -394,9 +395,8 @@ void FrmPluvo::resizeEvent(QResizeEvent* e)
         placeraOm();
 }
 
-// The pupil's keys come to this window whenever nothing stands above it:
-// without a window manager nobody else gives it the keyboard back when a
-// window or menu above it closes.
+// A menu of the menu bar that closes hands the pupil's keys back to the
+// key catcher, unless another menu or a window has opened in its place.
 void FrmPluvo::aatertaTangenterna()
 {
     if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
@@ -407,11 +407,8 @@ void FrmPluvo::aatertaTangenterna()
 
 bool FrmPluvo::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowUnblocked) {
+    if (e->type() == QEvent::WindowUnblocked)
         ++m_staengdaModaler;
-        // Once the closed window is gone, not while it closes.
-        QTimer::singleShot(0, this, &FrmPluvo::aatertaTangenterna);
-    }
     return QWidget::event(e);
 }
 

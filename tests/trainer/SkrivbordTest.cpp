@@ -1,22 +1,27 @@
-// The training window on a real desktop: an X server (Xvfb, 1024x768) with
-// a window manager (openbox). The outer test starts that desktop and runs
-// this program's inner test on it; the inner test starts the window as the
-// program does, splash included, and drives it with X's own pointer and keys.
+// The training window on a real X server (Xvfb, 1024x768), with a window
+// manager (openbox) and without one. The outer test starts that desktop and
+// runs this program's inner tests on it; the inner tests start the window
+// as the program does, splash included, and drive it with X's own keys.
 #include "common/ModPluvo.h"
-#include "common/Twips.h"
 #include "platform/ProgramFolder.h"
+#include "support/Skaermbild.h"
 #include "support/TestSupport.h"
 #include "trainer/FrmPluvo.h"
+#include "trainer/TangentFaangare.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -24,16 +29,65 @@ using namespace TestSupport;
 namespace {
 
 const char* const Inifraan = "PLUVO_SKRIVBORD";
+const char* const MedHanterare = "PLUVO_FOENSTERHANTERARE";
 
-// Sends keys through X, as a keyboard does.
+bool medHanterare()
+{
+    return qEnvironmentVariableIsSet(MedHanterare);
+}
+
+// One key through X, as a keyboard sends it; the window goes on handling
+// its events meanwhile, so a menu can open before the next key.
 void xTangent(const QString& tangent)
 {
-    QProcess::execute("xdotool", {"key", tangent});
+    QProcess xdotool;
+    xdotool.start("xdotool", {"key", tangent});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 5000));
+    QTest::qWait(150);
 }
+
+// Starts the window as the program does, with an exercise in its folder.
+std::unique_ptr<FrmPluvo> startaPaaSkrivbordet(const QTemporaryDir& program)
+{
+    nyStart();
+    skrivFil(program.path() + "/Ord.rtt", "hund (dog)\r\nkatt (cat)\r\n");
+    skrivInstaellning("Aktuell", "Filnamn", program.path() + "/Ord.rtt");
+    ProgramMapp::saett(program.path());
+    MsgBoxInspelare roester;  // a voice that cannot be restored
+    FrmPluvo::utanStartbild = false;
+    auto f = std::make_unique<FrmPluvo>();
+    f->Form_Load();
+    FrmPluvo::utanStartbild = true;
+    return f;
+}
+
+// Runs `goer` on the next window that opens above `under` (null: above
+// the training window) once it has the keyboard, from inside that window's
+// own event loop, as the window that opened it waits.
+void medNaestaFoenster(QWidget* under, std::function<void(QWidget&)> goer)
+{
+    auto* tittare = new QTimer;
+    QObject::connect(tittare, &QTimer::timeout, [tittare, under, goer, kvar = 500]() mutable {
+        QWidget* w = QApplication::activeModalWidget();
+        const bool uppe = w && w != under && w->isActiveWindow();
+        if (!uppe && --kvar > 0)
+            return;
+        tittare->stop();
+        tittare->deleteLater();
+        if (!uppe) {
+            ADD_FAILURE() << "no window opened with the keyboard";
+            return;
+        }
+        goer(*w);
+    });
+    tittare->start(20);
+}
+
+class Skrivbord : public ::testing::TestWithParam<bool> {};
 
 }  // namespace
 
-TEST(Skrivbord, TheWindowLiesOnTheScreenAndTheFirstEnterRunsPluvo)
+TEST_P(Skrivbord, TheWindowWorksOnTheDesktop)
 {
     if (qEnvironmentVariableIsSet(Inifraan))
         GTEST_SKIP() << "inside the desktop";
@@ -45,68 +99,134 @@ TEST(Skrivbord, TheWindowLiesOnTheScreenAndTheFirstEnterRunsPluvo)
     QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
     miljoe.insert(Inifraan, "1");
     miljoe.insert("QT_QPA_PLATFORM", "xcb");
+    // The manager gets a moment to take the screen before the window opens.
+    QString skript = "\"$@\"";
+    if (GetParam()) {
+        miljoe.insert(MedHanterare, "1");
+        skript = "openbox >/dev/null 2>&1 & sleep 1; \"$@\"; rc=$?; kill $! 2>/dev/null; exit $rc";
+    }
     QProcess desktop;
     desktop.setProcessEnvironment(miljoe);
     desktop.setProcessChannelMode(QProcess::MergedChannels);
-    // The manager gets a moment to take the screen before the window opens.
-    const QString skript = "openbox >/dev/null 2>&1 & sleep 1; \"$@\"; rc=$?; kill $! 2>/dev/null; exit $rc";
     desktop.start(xvfb, {"-a", "-s", "-screen 0 1024x768x24", "sh", "-c", skript, "sh",
                          QCoreApplication::applicationFilePath(), "--gtest_filter=SkrivbordInifraan.*"});
-    const bool klar = desktop.waitForFinished(90000);
+    const bool klar = desktop.waitForFinished(120000);
     if (!klar)
         desktop.kill();
     ASSERT_TRUE(klar) << QString::fromLocal8Bit(desktop.readAll()).toStdString();
     const QString utdata = QString::fromLocal8Bit(desktop.readAll());
     EXPECT_EQ(desktop.exitCode(), 0) << utdata.toStdString();
-    EXPECT_TRUE(utdata.contains("[  PASSED  ] 1 test")) << utdata.toStdString();
+    EXPECT_TRUE(utdata.contains("[  PASSED  ] 2 tests")) << utdata.toStdString();
 }
 
-TEST(SkrivbordInifraan, WindowOnADesktop)
+INSTANTIATE_TEST_SUITE_P(Hanterare, Skrivbord, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& fall) {
+                             return fall.param ? "medOpenbox" : "utanFoensterhanterare";
+                         });
+
+TEST(SkrivbordInifraan, TheWindowLiesOnTheScreenWithBothBandsAndTakesTheKeys)
 {
     if (!qEnvironmentVariableIsSet(Inifraan))
         GTEST_SKIP() << "runs inside the desktop test";
-    nyStart();
     QTemporaryDir program;
-    skrivFil(program.path() + "/Ord.rtt", "hund (dog)\r\nkatt (cat)\r\n");
-    skrivInstaellning("Aktuell", "Filnamn", program.path() + "/Ord.rtt");
-    ProgramMapp::saett(program.path());
-    MsgBoxInspelare meddelanden;  // a voice that cannot be restored
-
     const QRect skaerm = QGuiApplication::primaryScreen()->geometry();
     // The pointer rests mid-screen, where the menu's "Test" item will be.
     QCursor::setPos(skaerm.center());
-    FrmPluvo::utanStartbild = false;
-    FrmPluvo f;
-    f.Form_Load();
-    FrmPluvo::utanStartbild = true;
+    auto f = startaPaaSkrivbordet(program);
 
-    // The manager's frame and the granted size arrive in their own time.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.isMaximized() && f.frameGeometry() != f.geometry(); }, 10000));
+    if (medHanterare()) {
+        // The manager's frame and the granted size arrive in their own time.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f->isMaximized() && f->frameGeometry() != f->geometry(); }, 10000));
+        EXPECT_LT(f->geometry().top(), skaerm.height() / 10) << "a caption bar, not lost off the screen";
+    }
     QTest::qWait(500);
-
-    EXPECT_EQ(f.windowTitle(), "Pluvo 7.0");
-    EXPECT_TRUE(skaerm.contains(f.frameGeometry())) << f.frameGeometry().bottom();
-    EXPECT_LT(f.geometry().top(), skaerm.height() / 10) << "a caption bar, not lost off the screen";
+    EXPECT_EQ(f->windowTitle(), "Pluvo 7.0");
+    EXPECT_TRUE(skaerm.contains(f->frameGeometry())) << f->frameGeometry().bottom();
     const ModPluvo& m = modPluvo();
     // The usable area is what lies below the menu bar.
-    const QWidget& yta = *f.klientyta;
-    EXPECT_EQ(yta.mapTo(&f, QPoint(0, 0)).y(), f.menyrad->geometry().bottom() + 1);
+    const QWidget& yta = *f->klientyta;
+    EXPECT_EQ(yta.mapToGlobal(QPoint(0, 0)).y(), f->menyrad->mapToGlobal(QPoint(0, f->menyrad->height())).y());
     EXPECT_EQ(m.SkaermHoejd, yta.height() * 15);
     EXPECT_EQ(m.SkaermBredd, yta.width() * 15);
-    EXPECT_EQ(f.linRam[1].linje->geometry().bottom(), yta.height() - 1);
-    EXPECT_LE(f.labAktuell->geometry().bottom(), f.linRam[1].linje->y());
-    EXPECT_FALSE(f.labAktuell->isHidden());
+    EXPECT_FALSE(f->labAktuell->isHidden());
 
-    // The bottom band is on the screen as drawn.
-    const QImage bild = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    const QPoint band = yta.mapToGlobal(QPoint(yta.width() / 2, f.linRam[1].linje->geometry().center().y()));
-    EXPECT_EQ(QColor(bild.pixel(band)), f.linRam[1].linje->palette().color(QPalette::Window));
+    // Down the middle of the screen: the frame's top line, then both bands,
+    // the bottom one as thick as the top one and whole at the screen's foot.
+    const Skaermbild bild = Skaermbild::avSkaermen();
+    const QRgb bandfaerg = f->linRam[1].linje->palette().color(QPalette::Window).rgb();
+    const QList<int> band = bild.band(skaerm.center().x(), bandfaerg);
+    ASSERT_EQ(band.size(), 3);
+    EXPECT_EQ(band[2], band[1]);
+    EXPECT_EQ(bild.pixel({skaerm.center().x(), paaSkaermen(&yta).bottom()}), bandfaerg);
+    EXPECT_LE(paaSkaermen(f->labAktuell).bottom(), paaSkaermen(&yta).bottom() - band[2]);
 
-    // The main menu opened on "Pluvo", and Enter from the keyboard runs it.
-    EXPECT_EQ(f.MenyMarkoer, 0);
-    f.activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.isActiveWindow(); }, 5000));
+    // When the splash has gone the window has the keyboard, and the main
+    // menu, opened on "Pluvo", runs it with Enter.
+    EXPECT_EQ(f->MenyMarkoer, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f->isActiveWindow(); }, 5000));
     xTangent("Return");
     EXPECT_TRUE(QTest::qWaitFor([&] { return m.Tillstaand != Huvudmeny; }, 5000));
     EXPECT_EQ(m.Tillstaand, PluvoVisar);
+}
+
+TEST(SkrivbordInifraan, KeysReachTheWindowAfterEveryWindowAndMenuCloses)
+{
+    if (!qEnvironmentVariableIsSet(Inifraan))
+        GTEST_SKIP() << "runs inside the desktop test";
+    QTemporaryDir program;
+    auto f = startaPaaSkrivbordet(program);
+
+    // Space moves the main menu's highlight: proof that a typed key got in.
+    const auto tarTangenter = [&](const char* efter) {
+        const bool aktivt = QTest::qWaitFor([&] { return f->isActiveWindow() && f->picTaTangent->hasFocus(); }, 5000);
+        EXPECT_TRUE(aktivt) << "after " << efter;
+        const int foere = f->MenyMarkoer;
+        xTangent("space");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f->MenyMarkoer != foere; }, 3000)) << "after " << efter;
+    };
+    const auto oeppnat = [](QWidget* w) { return QTest::qWaitFor([w] { return w->isVisible(); }, 5000); };
+    // Keys that close a window, sent to it once it has the keyboard.
+    const auto staeng = [](QWidget* under, const QString& tangent) {
+        medNaestaFoenster(under, [tangent](QWidget& w) {
+            xTangent(tangent);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 5000)) << w.windowTitle().toStdString();
+        });
+    };
+    tarTangenter("the splash");
+
+    xTangent("alt+a");
+    ASSERT_TRUE(oeppnat(f->menArkiv));
+    xTangent("Escape");
+    tarTangenter("a menu of the menu bar");
+
+    xTangent("alt+v");
+    ASSERT_TRUE(oeppnat(f->menVerktyg));
+    xTangent("i");
+    staeng(nullptr, "Escape");
+    xTangent("Return");  // "Ändra..."
+    tarTangenter("the settings window");
+
+    xTangent("alt+v");
+    ASSERT_TRUE(oeppnat(f->menVerktyg));
+    xTangent("s");
+    staeng(nullptr, "Escape");
+    xTangent("r");  // a new spelling exercise in the editor
+    tarTangenter("the editor");
+
+    // The lock dialog and its message close together after the fourth
+    // wrong code.
+    xTangent("F9");
+    xTangent("alt+v");
+    ASSERT_TRUE(oeppnat(f->menVerktyg));
+    xTangent("Up");  // the lock entry, last in the menu
+    medNaestaFoenster(nullptr, [&](QWidget& laas) {
+        for (int foersoek = 0; foersoek < 4; ++foersoek) {
+            staeng(&laas, "Return");
+            xTangent("Return");  // OK without a code
+        }
+        EXPECT_FALSE(laas.isVisible());
+    });
+    xTangent("Return");
+    EXPECT_FALSE(f->menLaas->isEnabled());
+    tarTangenter("the lock dialog and its message");
 }

@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Screen.h"
 #include "support/Foensterstyrning.h"
+#include "support/Skaermbild.h"
 #include "support/TestSupport.h"
 #include "trainer/FrmPluvo.h"
 #include "trainer/TangentFaangare.h"
@@ -22,67 +23,6 @@
 using namespace TestSupport;
 
 namespace {
-
-// Where a widget stands on the screen.
-QRect paaSkaermen(const QWidget* w)
-{
-    return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
-}
-
-int skillnad(QRgb a, QRgb b)
-{
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-}
-
-// A picture of a window as the screen shows it, read by screen position.
-struct Bild {
-    explicit Bild(QWidget* foenster) : origo(foenster->mapToGlobal(QPoint(0, 0))), bild(foenster->grab().toImage()) {}
-
-    QRgb pixel(QPoint global) const { return bild.pixel(global - origo); }
-    QRect yta() const { return bild.rect().translated(origo); }
-
-    // The first and last rows where what is drawn inside `ruta` differs
-    // from `bakgrund`: the top and foot of a letter.
-    std::pair<int, int> blaeck(const QRect& ruta, QRgb bakgrund) const
-    {
-        int topp = -1;
-        int fot = -1;
-        const QRect r = ruta & yta();
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            for (int x = r.left(); x <= r.right(); ++x) {
-                if (skillnad(pixel({x, y}), bakgrund) > 120) {
-                    if (topp < 0)
-                        topp = y;
-                    fot = y;
-                    break;
-                }
-            }
-        }
-        return {topp, fot};
-    }
-
-    // The rows of `faerg` in one column, from its first row downwards: the
-    // length of each unbroken run.
-    QList<int> band(int x, QRgb faerg) const
-    {
-        QList<int> laengder;
-        int laengd = 0;
-        for (int y = yta().top(); y <= yta().bottom(); ++y) {
-            if (pixel({x, y}) == faerg) {
-                ++laengd;
-            } else if (laengd > 0) {
-                laengder << laengd;
-                laengd = 0;
-            }
-        }
-        if (laengd > 0)
-            laengder << laengd;
-        return laengder;
-    }
-
-    QPoint origo;
-    QImage bild;
-};
 
 // Screen size, and whether the menu bar takes room in the window (on
 // desktops that show the menus elsewhere it takes none).
@@ -116,7 +56,7 @@ protected:
 
 TEST_P(Synligt, BothBandsShowWholeAndEqual)
 {
-    const Bild bild(f.get());
+    const Skaermbild bild = Skaermbild::avFoenster(f.get());
     const QRgb band = f->linRam[0].linje->palette().color(QPalette::Window).rgb();
     // Down the middle: the frame's top line, the top band, the bottom band.
     const QList<int> rader = bild.band(bild.yta().center().x(), band);
@@ -134,7 +74,7 @@ TEST_P(Synligt, WordAndExplanationStandOnOneLineWithMarkAndCursorAtTheLetter)
     tryckTangent(*f, Qt::Key_Return);  // "Pluvo"
     ASSERT_EQ(modPluvo().Tillstaand, PluvoVisar);
 
-    const Bild bild(f.get());
+    const Skaermbild bild = Skaermbild::avFoenster(f.get());
     const QRgb bakgrund = f->BackColor().rgb();
     for (const std::vector<Etikett*>* rad : {&f->labOrd, &f->labFoerklaring}) {
         const auto foersta = bild.blaeck(paaSkaermen(rad->front()), bakgrund);
@@ -169,7 +109,7 @@ TEST_P(Synligt, WordAndExplanationStandOnOneLineWithMarkAndCursorAtTheLetter)
     const QRect streck = paaSkaermen(f->labStreck);
     EXPECT_EQ(streck.top(), andra.top());
     EXPECT_NEAR(streck.left(), andra.left() + 2, 1);
-    const Bild efter(f.get());
+    const Skaermbild efter = Skaermbild::avFoenster(f.get());
     const int fot = efter.blaeck(foersta, bakgrund).second;
     EXPECT_GE(efter.blaeck(streck, bakgrund).first, fot - 1);
 }
@@ -198,7 +138,7 @@ TEST(Menyrad, EveryColourSchemeLeavesTheMenuBarAndItsMenusReadable)
         // The most a menu's text differs from the background around it,
         // the colour most of the entry's place shows.
         const auto kontrast = [](QWidget* w, const QRect& ruta) {
-            const Bild bild(w);
+            const Skaermbild bild = Skaermbild::avFoenster(w);
             QList<QRgb> pixlar;
             for (int y = ruta.top(); y <= ruta.bottom(); ++y)
                 for (int x = ruta.left(); x <= ruta.right(); ++x)
