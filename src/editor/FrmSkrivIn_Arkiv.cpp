@@ -7,6 +7,7 @@
 #include "common/TextConversion.h"
 #include "editor/Oevningslista.h"
 #include "editor/Oevningsutskrift.h"
+#include "editor/TeckenUtanKod.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
@@ -33,8 +34,7 @@ QString skrivfelText(const OevningsfilSkrivning& s)
 {
     switch (s.fel) {
     case OevningsfilSkrivning::Fel::TeckenUtanKod:
-        return QString::fromUtf8("Tecknet \"%1\" i rad %2 kan inte sparas i en övningsfil.").arg(s.tecken).arg(s.radIndex + 1)
-               + CRLF + QString::fromUtf8("Ändra raden och spara igen.");
+        return teckenUtanKodText(s.tecken, s.radIndex + 1, QString::fromUtf8("Ändra raden och spara igen."));
     case OevningsfilSkrivning::Fel::RadbrytningIRad:
         return QString::fromUtf8("Rad %1 innehåller en radbrytning och kan inte sparas i en övningsfil.")
             .arg(s.radIndex + 1);
