@@ -73,7 +73,8 @@ bool FrmSkrivIn::SparaFoerst(const QString& fraaga, const QString& rubrik)
 
 void FrmSkrivIn::menOvningstyp_Click(int index)
 {
-    if (!Sparad && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
+    if (harNaagotAttFoerlora()
+        && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
         return;
     const QString foerra = TypNamn;
     TypNamn = NyTypNamn(index);
@@ -89,7 +90,8 @@ void FrmSkrivIn::menOeppna_Click()
 {
     // Opening replaces the list, so unsaved changes get the same question
     // as a new exercise.
-    if (!Sparad && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
+    if (harNaagotAttFoerlora()
+        && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
         return;
     OeppnaOevning();
 }
@@ -241,7 +243,7 @@ void FrmSkrivIn::menAvsluta_Click()
 
 bool FrmSkrivIn::Form_QueryUnload()
 {
-    if (lstSkrivIn->count() == 0 || Sparad)
+    if (!harNaagotAttFoerlora())
         return true;
     return SparaFoerst(QString::fromUtf8("Övningen ") + AktuellFil + QString::fromUtf8(" är ej sparad.") + CRLF
                            + QString::fromUtf8("Skall den sparas först?"),
