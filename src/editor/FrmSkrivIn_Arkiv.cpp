@@ -53,9 +53,10 @@ void FrmSkrivIn::menArkiv_Click()
     const bool namngiven = aerNamngiven();
     menSpara->setEnabled(antal > 0 && namngiven && !Sparad);
     menSparaSom->setEnabled(antal > 0);
-    menTaBort->setText("&Ta bort " + menytext(AktuellFil.toLower()) + "...");
+    // A path keeps its letter case: lower-cased it would name another file.
+    menTaBort->setText("&Ta bort " + menytext(AktuellFil) + "...");
     menTaBort->setEnabled(namngiven && Sparad);
-    menSkrivUt->setText("&Skriv ut " + menytext(AktuellFil.toLower()) + "...");
+    menSkrivUt->setText("&Skriv ut " + menytext(AktuellFil) + "...");
     menSkrivUt->setEnabled(namngiven && Sparad && !SkriverUt);
 }
 
@@ -207,15 +208,14 @@ bool FrmSkrivIn::SparaSom()
 
 void FrmSkrivIn::menTaBort_Click()
 {
-    const QString namn = AktuellFil.toLower();
-    if (MsgBox("Vill du ta bort " + namn, MsgKnappar::JaNejAvbryt, MsgIkon::Fraaga, "Ta bort", MsgSvar::Nej)
+    if (MsgBox("Vill du ta bort " + AktuellFil, MsgKnappar::JaNejAvbryt, MsgIkon::Fraaga, "Ta bort", MsgSvar::Nej)
         != MsgSvar::Ja)
         return;
     if (!QFile::remove(AktuellFil)) {
         MsgBox("Ett fel uppstod", MsgKnappar::Ok, MsgIkon::Information, "Ta bort");
         return;
     }
-    MsgBox(namn + " har tagits bort!", MsgKnappar::Ok, MsgIkon::Information, "Ta bort");
+    MsgBox(AktuellFil + " har tagits bort!", MsgKnappar::Ok, MsgIkon::Information, "Ta bort");
     AktuellFil = Namnloes;
     VisaRubrik();
     lstSkrivIn->clear();

@@ -148,20 +148,23 @@ TEST_F(RedigerarTest, TeckenUtanKodStopparSparandetOchNamnges)
 
 TEST_F(RedigerarTest, TaBortSparadRaderarFilenEfterJa)
 {
-    skrivFil(fil("Lista.rtt"), ansi("[Pluvo 7.0.7]\r\nett\r\n"));
+    // The path is shown with its own capitals, or it would name another file.
+    const QString namn = fil("Mapp/Lista.rtt");
+    skrivFil(namn, ansi("[Pluvo 7.0.7]\r\nett\r\n"));
     starta("rtt");
-    oeppna(fil("Lista.rtt"));
-    const QString namn = fil("Lista.rtt").toLower();
+    oeppna(namn);
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - lista.rtt"));
     EXPECT_EQ(visad({"&Arkiv", "&Ta bort"})->text(), "&Ta bort " + namn + "...");
+    EXPECT_EQ(visad({"&Arkiv", "&Skriv ut"})->text(), "&Skriv ut " + namn + "...");
 
     svar = {MsgSvar::Nej};
     vaelj({"&Arkiv", "&Ta bort"});
     EXPECT_EQ(meddelanden.back().text, "Vill du ta bort " + namn);
-    EXPECT_TRUE(QFile::exists(fil("Lista.rtt")));
+    EXPECT_TRUE(QFile::exists(namn));
 
     svar = {MsgSvar::Ja};
     vaelj({"&Arkiv", "&Ta bort"});
-    EXPECT_FALSE(QFile::exists(fil("Lista.rtt")));
+    EXPECT_FALSE(QFile::exists(namn));
     EXPECT_EQ(meddelanden.back().text, namn + " har tagits bort!");
     EXPECT_TRUE(lista().isEmpty());
     EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
