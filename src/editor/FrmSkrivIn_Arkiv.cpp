@@ -57,7 +57,8 @@ void FrmSkrivIn::menArkiv_Click()
     menTaBort->setText("&Ta bort " + menytext(AktuellFil) + "...");
     menTaBort->setEnabled(namngiven && Sparad);
     menSkrivUt->setText("&Skriv ut " + menytext(AktuellFil) + "...");
-    menSkrivUt->setEnabled(namngiven && Sparad && !SkriverUt);
+    // Like saving, printing needs items: an empty list would print nothing.
+    menSkrivUt->setEnabled(antal > 0 && namngiven && Sparad && !SkriverUt);
 }
 
 bool FrmSkrivIn::SparaFoerst(const QString& fraaga, const QString& rubrik)
