@@ -1,9 +1,12 @@
 #include "editor/FrmInskrivning.h"
 
+#include "common/Program.h"
 #include "common/TextConversion.h"
 #include "common/TextFile.h"
 #include "common/Twips.h"
 #include "editor/FrmSkrivIn.h"
+#include "editor/TeckenUtanKod.h"
+#include "platform/MessageBox.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -98,8 +101,8 @@ void FrmInskrivning::comSkrivIn_Click(int index)
 {
     switch (index) {
     case 0:
-        Uppdatera();
-        accept();
+        if (Uppdatera())
+            accept();
         return;
     case 1:
         Uppdatera();
@@ -110,12 +113,21 @@ void FrmInskrivning::comSkrivIn_Click(int index)
     }
 }
 
-void FrmInskrivning::Uppdatera()
+bool FrmInskrivning::Uppdatera()
 {
-    const QStringList rader = delaIRader(KonverteraText(txtSkrivIn->toPlainText()));
+    const QString text = txtSkrivIn->toPlainText();
+    // The conversion would drop such a letter silently, or a whole line
+    // whose word is made of them; the text stays as typed to be corrected.
+    if (const std::optional<TeckenUtanKod> fel = foerstaTeckenUtanKod(text)) {
+        MsgBox(teckenUtanKodText(fel->tecken, fel->rad, QString::fromUtf8("Ändra raden och försök igen.")),
+               MsgKnappar::Ok, MsgIkon::Utropstecken, Program::Titel);
+        return false;
+    }
+    const QStringList rader = delaIRader(KonverteraText(text));
     frmSkrivIn.ersaettRader(rader);
-    QString text;
+    QString raettad;
     for (const QString& rad : rader)
-        text += rad + u'\n';
-    txtSkrivIn->setPlainText(text);
+        raettad += rad + u'\n';
+    txtSkrivIn->setPlainText(raettad);
+    return true;
 }

@@ -22,7 +22,8 @@ protected:
 private:
     void Form_Load();
     void comSkrivIn_Click(int index);
-    void Uppdatera();
+    // False when the text was refused and left as it stands.
+    bool Uppdatera();
     void VisaMunInskrivning();
 
     FrmSkrivIn& frmSkrivIn;

@@ -4,6 +4,7 @@
 #include "common/FrmBilder.h"
 #include "common/Informationsetikett.h"
 #include "common/ModPluvo.h"
+#include "common/Program.h"
 #include "common/SpeechSound.h"
 #include "common/TextConversion.h"
 #include "common/Twips.h"
@@ -11,6 +12,7 @@
 #include "editor/Foensterdelar.h"
 #include "editor/Kontrollsoekning.h"
 #include "editor/Ljudvaeg.h"
+#include "editor/TeckenUtanKod.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
@@ -257,8 +259,10 @@ void FrmRedigera::txtRedigera_Change()
         RensaFaelt(text);
         return text;
     };
-    // A line without a word is no exercise item.
-    comOK->setEnabled(!rensad(0).isEmpty() && (!m_glosorMedLjud || !rensad(1).isEmpty()));
+    // A line without a word is no exercise item. A word the cleaning would
+    // empty only of letters the file cannot hold still lets OK say why.
+    const bool harOrd = !rensad(0).isEmpty() || foerstaTeckenUtanKod(txtRedigera[0]->text());
+    comOK->setEnabled(harOrd && (!m_glosorMedLjud || !rensad(1).isEmpty()));
     for (int i = 0; i < 2; ++i) {
         const bool harLjud = !txtRedigera[2 * i + 1]->text().isEmpty();
         for (QPushButton* k : {comLyssna[i], comTaBort[i], comKlipp[i]})
@@ -333,6 +337,15 @@ void FrmRedigera::comKlipp_Click(int index)
 
 void FrmRedigera::comOK_Click()
 {
+    // The cleaning would drop such a letter silently; the teacher corrects
+    // it here instead.
+    for (const QLineEdit* ruta : txtRedigera) {
+        if (const std::optional<TeckenUtanKod> fel = foerstaTeckenUtanKod(ruta->text())) {
+            MsgBox(teckenUtanKodText(fel->tecken, 0, QString::fromUtf8("Ändra texten och tryck OK igen.")),
+                   MsgKnappar::Ok, MsgIkon::Utropstecken, Program::Titel);
+            return;
+        }
+    }
     if (m_glosorMedLjud)
         StaengLjud();
     Uppgift uppgift;

@@ -216,6 +216,11 @@ bool FrmSkrivIn::aerNamngiven() const
     return AktuellFil != Namnloes;
 }
 
+bool FrmSkrivIn::harNaagotAttFoerlora() const
+{
+    return !Sparad && lstSkrivIn->count() > 0;
+}
+
 QStringList FrmSkrivIn::rader() const
 {
     QStringList resultat;
@@ -291,9 +296,12 @@ void FrmSkrivIn::comRedigera_Click(int index)
         if (lstSkrivIn->count() == 0)
             return;
         comSkrivIn->setEnabled(false);
-        const QString rad = RedigeraUppgift(this, lstSkrivIn->item(n)->text(), ljud);
+        const QString foere = lstSkrivIn->item(n)->text();
+        const QString rad = RedigeraUppgift(this, foere, ljud);
         comSkrivIn->setEnabled(true);
-        if (rad.isEmpty())
+        // The same line back (the window closed without OK, or OK on an
+        // untouched item) changes nothing.
+        if (rad.isEmpty() || rad == foere)
             return;
         lstSkrivIn->item(n)->setText(rad);
         VisaMarkering(n);
@@ -324,9 +332,11 @@ void FrmSkrivIn::comRedigera_Click(int index)
 
 void FrmSkrivIn::comSkrivIn_Click()
 {
+    const QStringList foere = rader();
     FrmInskrivning textfoenster(*this);
     textfoenster.exec();
-    Sparad = false;
+    if (rader() != foere)
+        Sparad = false;
     VisaMarkering(0);
 }
 

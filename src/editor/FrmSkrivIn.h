@@ -72,6 +72,8 @@ private:
     QStringList rader() const;
     void ersaettRader(const QStringList& nya);
     bool aerNamngiven() const;
+    // Unsaved items: an empty list has nothing to save first.
+    bool harNaagotAttFoerlora() const;
 
     QMenuBar* menyrad;
     QMenu* menArkiv;

@@ -7,6 +7,7 @@
 #include "common/TextConversion.h"
 #include "editor/Oevningslista.h"
 #include "editor/Oevningsutskrift.h"
+#include "editor/TeckenUtanKod.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
@@ -33,8 +34,7 @@ QString skrivfelText(const OevningsfilSkrivning& s)
 {
     switch (s.fel) {
     case OevningsfilSkrivning::Fel::TeckenUtanKod:
-        return QString::fromUtf8("Tecknet \"%1\" i rad %2 kan inte sparas i en övningsfil.").arg(s.tecken).arg(s.radIndex + 1)
-               + CRLF + QString::fromUtf8("Ändra raden och spara igen.");
+        return teckenUtanKodText(s.tecken, s.radIndex + 1, QString::fromUtf8("Ändra raden och spara igen."));
     case OevningsfilSkrivning::Fel::RadbrytningIRad:
         return QString::fromUtf8("Rad %1 innehåller en radbrytning och kan inte sparas i en övningsfil.")
             .arg(s.radIndex + 1);
@@ -53,10 +53,12 @@ void FrmSkrivIn::menArkiv_Click()
     const bool namngiven = aerNamngiven();
     menSpara->setEnabled(antal > 0 && namngiven && !Sparad);
     menSparaSom->setEnabled(antal > 0);
-    menTaBort->setText("&Ta bort " + menytext(AktuellFil.toLower()) + "...");
+    // A path keeps its letter case: lower-cased it would name another file.
+    menTaBort->setText("&Ta bort " + menytext(AktuellFil) + "...");
     menTaBort->setEnabled(namngiven && Sparad);
-    menSkrivUt->setText("&Skriv ut " + menytext(AktuellFil.toLower()) + "...");
-    menSkrivUt->setEnabled(namngiven && Sparad && !SkriverUt);
+    menSkrivUt->setText("&Skriv ut " + menytext(AktuellFil) + "...");
+    // Like saving, printing needs items: an empty list would print nothing.
+    menSkrivUt->setEnabled(antal > 0 && namngiven && Sparad && !SkriverUt);
 }
 
 bool FrmSkrivIn::SparaFoerst(const QString& fraaga, const QString& rubrik)
@@ -73,7 +75,8 @@ bool FrmSkrivIn::SparaFoerst(const QString& fraaga, const QString& rubrik)
 
 void FrmSkrivIn::menOvningstyp_Click(int index)
 {
-    if (!Sparad && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
+    if (harNaagotAttFoerlora()
+        && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
         return;
     const QString foerra = TypNamn;
     TypNamn = NyTypNamn(index);
@@ -89,7 +92,8 @@ void FrmSkrivIn::menOeppna_Click()
 {
     // Opening replaces the list, so unsaved changes get the same question
     // as a new exercise.
-    if (!Sparad && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
+    if (harNaagotAttFoerlora()
+        && !SparaFoerst("Skall " + AktuellFil + QString::fromUtf8(" sparas först?"), Program::Titel))
         return;
     OeppnaOevning();
 }
@@ -205,15 +209,14 @@ bool FrmSkrivIn::SparaSom()
 
 void FrmSkrivIn::menTaBort_Click()
 {
-    const QString namn = AktuellFil.toLower();
-    if (MsgBox("Vill du ta bort " + namn, MsgKnappar::JaNejAvbryt, MsgIkon::Fraaga, "Ta bort", MsgSvar::Nej)
+    if (MsgBox("Vill du ta bort " + AktuellFil, MsgKnappar::JaNejAvbryt, MsgIkon::Fraaga, "Ta bort", MsgSvar::Nej)
         != MsgSvar::Ja)
         return;
     if (!QFile::remove(AktuellFil)) {
         MsgBox("Ett fel uppstod", MsgKnappar::Ok, MsgIkon::Information, "Ta bort");
         return;
     }
-    MsgBox(namn + " har tagits bort!", MsgKnappar::Ok, MsgIkon::Information, "Ta bort");
+    MsgBox(AktuellFil + " har tagits bort!", MsgKnappar::Ok, MsgIkon::Information, "Ta bort");
     AktuellFil = Namnloes;
     VisaRubrik();
     lstSkrivIn->clear();
@@ -241,7 +244,7 @@ void FrmSkrivIn::menAvsluta_Click()
 
 bool FrmSkrivIn::Form_QueryUnload()
 {
-    if (lstSkrivIn->count() == 0 || Sparad)
+    if (!harNaagotAttFoerlora())
         return true;
     return SparaFoerst(QString::fromUtf8("Övningen ") + AktuellFil + QString::fromUtf8(" är ej sparad.") + CRLF
                            + QString::fromUtf8("Skall den sparas först?"),

@@ -41,11 +41,9 @@ void skrivSidhuvud(Skrivare& skrivare, const Kolumnsida& sida, const QString& fi
     skrivare.SaettStorlek(storlek);
 }
 
-bool skrivJobb(Skrivare& skrivare, const Kolumnsida& sida, const QStringList& rader,
-               const QList<int>& ordning, const QString& filnamn)
+bool skrivKopia(Skrivare& skrivare, const Kolumnsida& sida, const QStringList& rader,
+                const QList<int>& ordning, const QString& filnamn)
 {
-    if (!skrivare.StartaJobb(filnamn))
-        return false;
     int sidnummer = 0;
     for (int k = 0; k < ordning.size(); ++k) {
         const Placering plats = placering(sida, k);
@@ -59,7 +57,7 @@ bool skrivJobb(Skrivare& skrivare, const Kolumnsida& sida, const QStringList& ra
         skrivare.CurrentY = plats.y;
         skrivare.Print(rader[ordning[k]]);
     }
-    return skrivare.AvslutaJobb();
+    return true;
 }
 
 }  // namespace
@@ -99,13 +97,10 @@ void SkrivUtOevning(QWidget* aegare, const QString& aktuellFil, const QStringLis
     }
 
     const QString filnamn = HaemtaFilnamn(aktuellFil).toLower();
-    for (int kopia = 1; kopia <= skrivare.Kopior(); ++kopia) {
-        if (!skrivJobb(skrivare, sida, rader, ordning, filnamn)) {
-            timglas.av();
-            MsgBox("Problem vid utskrift\r\n(Fel: " + QString::number(SkrivarFelNummer) + ")",
-                   MsgKnappar::Ok, MsgIkon::Information, QStringLiteral("Utskrift"));
-            return;
-        }
+    if (!skrivare.SkrivKopior(filnamn, [&] { return skrivKopia(skrivare, sida, rader, ordning, filnamn); })) {
+        timglas.av();
+        MsgBox("Problem vid utskrift\r\n(Fel: " + QString::number(SkrivarFelNummer) + ")", MsgKnappar::Ok,
+               MsgIkon::Information, QStringLiteral("Utskrift"));
     }
 }
 

@@ -35,12 +35,14 @@ bool Skrivare::VisaDialog(QWidget* aegare)
 {
     m_printer->setCopyCount(1);
     if (seam().dialog) {
-        const std::optional<int> kopior = seam().dialog();
-        if (!kopior)
+        const std::optional<UtskriftsDialogSvar> svar = seam().dialog();
+        if (!svar)
             return false;
         // Measured as the PDF file it is printed to.
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setCopyCount(*kopior);
+        if (!svar->fil.isEmpty())
+            m_printer->setOutputFileName(svar->fil);
+        m_printer->setCopyCount(svar->kopior);
     } else {
         QPrintDialog dialog(m_printer.get(), aegare);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -52,14 +54,28 @@ bool Skrivare::VisaDialog(QWidget* aegare)
     // A driver left at N copies would print every one of our N jobs N times.
     m_kopior = std::max(1, m_printer->copyCount());
     m_printer->setCopyCount(1);
+    m_tillFil = !m_printer->outputFileName().isEmpty();
     m_jobb = 0;
+    return true;
+}
+
+bool Skrivare::SkrivKopior(const QString& dokumentnamn, const std::function<bool()>& skrivKopia)
+{
+    for (int kopia = 1; kopia <= m_kopior; ++kopia) {
+        const bool foerstaIJobbet = !m_tillFil || kopia == 1;
+        const bool sistaIJobbet = !m_tillFil || kopia == m_kopior;
+        if (!(foerstaIJobbet ? StartaJobb(dokumentnamn) : NySida()) || !skrivKopia())
+            return false;
+        if (sistaIJobbet && !AvslutaJobb())
+            return false;
+    }
     return true;
 }
 
 bool Skrivare::StartaJobb(const QString& dokumentnamn)
 {
     ++m_jobb;
-    if (seam().pdfFil) {
+    if (seam().pdfFil && !m_tillFil) {
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(seam().pdfFil({m_jobb, m_printer->copyCount()}));
     }

@@ -25,17 +25,19 @@ public:
     Skrivare& operator=(const Skrivare&) = delete;
 
     // Shows the print dialog, modal and owned by `aegare`, starting at one
-    // copy. False when it is cancelled. The copies chosen are kept in
-    // Kopior() and the printer itself is set back to one copy, since the
-    // program prints every copy as a job of its own.
+    // copy. False when it is cancelled. The copies chosen are kept for
+    // SkrivKopior and the printer itself is set back to one copy, since the
+    // program prints every copy itself.
     bool VisaDialog(QWidget* aegare);
-    int Kopior() const { return m_kopior; }
 
-    // One print job: false when the printer cannot start, cannot begin a new
-    // page or cannot finish the document.
-    bool StartaJobb(const QString& dokumentnamn);
+    // Prints every copy chosen in the dialog, each drawn by `skrivKopia`
+    // from the top of a fresh page. To a printer each copy is a print job
+    // of its own; printed to a file, the copies follow one another in that
+    // one file, since a second job would replace the first. False as soon
+    // as the printer cannot start, cannot begin a new page or cannot finish
+    // the document, or `skrivKopia` fails.
+    bool SkrivKopior(const QString& dokumentnamn, const std::function<bool()>& skrivKopia);
     bool NySida();
-    bool AvslutaJobb();
 
     void SaettTeckensnitt(const QString& namn);
     void SaettStorlek(double punkter);
@@ -56,10 +58,14 @@ public:
     void Print(const QString& text);
 
 private:
+    bool StartaJobb(const QString& dokumentnamn);
+    bool AvslutaJobb();
+
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
     QFont m_font;
     int m_kopior = 1;
+    bool m_tillFil = false;  // the dialog chose a file, not a printer
     int m_jobb = 0;
 };
 
@@ -70,12 +76,19 @@ struct UtskriftsJobb {
     int kopior;
 };
 
-// For tests: answers the print dialog (`dialog` gives the copies chosen, or
-// nothing for Cancel) and sends each job to the PDF file `pdfFil` names. A
-// file that cannot be written makes the printer fail to start. Empty
-// functions restore the real dialog and printer.
+// How the print dialog was answered: the copies, and the PDF file chosen
+// to print to ("" for a printer).
+struct UtskriftsDialogSvar {
+    int kopior = 1;
+    QString fil;
+};
+
+// For tests: answers the print dialog (`dialog` gives the answer, or
+// nothing for Cancel) and sends each job meant for a printer to the PDF
+// file `pdfFil` names. A file that cannot be written makes the printer fail
+// to start. Empty functions restore the real dialog and printer.
 struct UtskriftsSeam {
-    std::function<std::optional<int>()> dialog;
+    std::function<std::optional<UtskriftsDialogSvar>()> dialog;
     std::function<QString(const UtskriftsJobb& jobb)> pdfFil;
 };
 void saettUtskriftsSeam(UtskriftsSeam seam);

@@ -129,7 +129,7 @@ void FrmPluvoLoggbok::menTaBort_Click()
     if (!fil)
         return;
     const QString rubrik = QStringLiteral("Ta bort");
-    const QString visatNamn = QDir::toNativeSeparators(*fil).toLower();
+    const QString visatNamn = QDir::toNativeSeparators(*fil);
     // Only the logbooks the program saved may go: the dialog lets any file
     // name be typed.
     if (QFileInfo(*fil).suffix().compare(QStringLiteral("slf"), Qt::CaseInsensitive) != 0) {

@@ -52,10 +52,8 @@ QList<QStringList> delaISidor(const QStringList& rader, int perSida)
 
 namespace {
 
-bool skrivJobb(Skrivare& skrivare, const QList<QStringList>& sidor, double M, double T)
+bool skrivKopia(Skrivare& skrivare, const QList<QStringList>& sidor, double M, double T)
 {
-    if (!skrivare.StartaJobb(QStringLiteral("Pluvo")))
-        return false;
     for (qsizetype s = 0; s < sidor.size(); ++s) {
         if (s > 0 && !skrivare.NySida())
             return false;
@@ -65,7 +63,7 @@ bool skrivJobb(Skrivare& skrivare, const QList<QStringList>& sidor, double M, do
             skrivare.Print(rad);
         }
     }
-    return skrivare.AvslutaJobb();
+    return true;
 }
 
 }  // namespace
@@ -90,12 +88,9 @@ void SkrivUtText(QWidget* aegare, const QString& text, const QFont& font)
     if (sidor.isEmpty())
         return;
 
-    for (int kopia = 1; kopia <= skrivare.Kopior(); ++kopia) {
-        if (!skrivJobb(skrivare, sidor, M, T)) {
-            timglas.av();
-            MsgBox(QStringLiteral("Problem vid utskrift"), MsgKnappar::Ok, MsgIkon::Information,
-                   QStringLiteral("Utskrift"));
-            return;
-        }
+    if (!skrivare.SkrivKopior(QStringLiteral("Pluvo"), [&] { return skrivKopia(skrivare, sidor, M, T); })) {
+        timglas.av();
+        MsgBox(QStringLiteral("Problem vid utskrift"), MsgKnappar::Ok, MsgIkon::Information,
+               QStringLiteral("Utskrift"));
     }
 }

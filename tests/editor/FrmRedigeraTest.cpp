@@ -136,6 +136,49 @@ TEST_F(FrmRedigeraTest, OkBaraMedEttOrdSomOeverleverRensningen)
     EXPECT_EQ(f->Tag(), "katt");
 }
 
+TEST_F(FrmRedigeraTest, OkVaegrarTeckenSomFilenInteRymmerOchNamngerDem)
+{
+    auto f = oeppna("");
+    TestSupport::skrivIn(ruta(*f, 0), QString::fromUtf8("łódź"));
+    TestSupport::skrivIn(ruta(*f, 2), QString::fromUtf8("Łódź €"));
+    klicka(knapp(*f, "comOK"));
+    ASSERT_EQ(meddelanden.anrop.size(), 1u);
+    EXPECT_EQ(meddelanden.anrop[0].text, QString::fromUtf8("Tecknet \"ł\" kan inte sparas i en övningsfil.\r\n"
+                                                           "Ändra texten och tryck OK igen."));
+    EXPECT_EQ(meddelanden.anrop[0].ikon, MsgIkon::Utropstecken);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->Tag(), "");
+    EXPECT_EQ(rutor(*f), (QStringList{QString::fromUtf8("łódź"), "", QString::fromUtf8("Łódź €"), ""}));
+
+    // Corrected word, but the explanation still holds one.
+    ruta(*f, 0)->selectAll();
+    TestSupport::skrivIn(ruta(*f, 0), "lodz");
+    klicka(knapp(*f, "comOK"));
+    ASSERT_EQ(meddelanden.anrop.size(), 2u);
+    EXPECT_TRUE(meddelanden.anrop[1].text.startsWith(QString::fromUtf8("Tecknet \"Ł\" kan")));
+    EXPECT_TRUE(f->isVisible());
+
+    // The euro sign fits, and "=" is still cleaned away as before.
+    ruta(*f, 2)->selectAll();
+    TestSupport::skrivIn(ruta(*f, 2), QString::fromUtf8("Lodz = €"));
+    klicka(knapp(*f, "comOK"));
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(f->Tag(), QString::fromUtf8("lodz (Lodz  €)"));
+
+    // A word made only of such letters lets OK say why instead of staying grey.
+    auto g = oeppna("hund (dog)");
+    ruta(*g, 0)->selectAll();
+    TestSupport::skrivIn(ruta(*g, 0), QString::fromUtf8("źł"));
+    ASSERT_TRUE(knapp(*g, "comOK")->isEnabled());
+    klicka(knapp(*g, "comOK"));
+    ASSERT_EQ(meddelanden.anrop.size(), 3u);
+    EXPECT_TRUE(meddelanden.anrop[2].text.contains(QString::fromUtf8("\"ź\"")));
+    EXPECT_TRUE(g->isVisible());
+    EXPECT_EQ(ruta(*g, 0)->text(), QString::fromUtf8("źł"));
+    QTest::keyClick(ruta(*g, 0), Qt::Key_Escape);
+    EXPECT_EQ(g->Tag(), "hund (dog)");
+}
+
 TEST_F(FrmRedigeraTest, UttalskolumnenFoeljerRutanOchMinns)
 {
     modPluvo().TalFinns = true;

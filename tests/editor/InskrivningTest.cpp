@@ -99,3 +99,33 @@ TEST_F(RedigerarTest, TomTextMedOkTommerListan)
     EXPECT_TRUE(lista().isEmpty());
     EXPECT_EQ(raeknare(), QString());
 }
+
+TEST_F(RedigerarTest, TeckenSomFilenInteRymmerVaegrasMedRadenNamngiven)
+{
+    starta("rtt");
+    uppgifter = {"a"};
+    klicka("comRedigera0");
+    const QString inklistrad = QString::fromUtf8("hund = dog\nłódź = båt\nź\n");
+    QString kvar;
+    bool oeppetEfterOk = false;
+    medModal([&](QWidget& foenster) {
+        klistraIn(foenster, inklistrad);
+        klickaI(foenster, "comSkrivIn1");
+        EXPECT_EQ(lista(), QStringList({"a"}));
+        klickaI(foenster, "comSkrivIn0");
+        oeppetEfterOk = foenster.isVisible();
+        kvar = ruta(foenster)->toPlainText();
+        klickaI(foenster, "comSkrivIn2");
+    });
+    klicka("comSkrivIn");
+
+    ASSERT_EQ(meddelanden.size(), 2u);
+    for (const MsgBoxAnrop& m : meddelanden) {
+        EXPECT_EQ(m.text, QString::fromUtf8("Tecknet \"ł\" i rad 3 kan inte sparas i en övningsfil.\r\n"
+                                            "Ändra raden och försök igen."));
+        EXPECT_EQ(m.ikon, MsgIkon::Utropstecken);
+    }
+    EXPECT_TRUE(oeppetEfterOk);
+    EXPECT_EQ(kvar, "a\n" + inklistrad);
+    EXPECT_EQ(lista(), QStringList({"a"}));
+}

@@ -92,3 +92,19 @@ TEST_F(RedigerarTest, LaesfelGerNamnloesOchOsparadLista)
     EXPECT_FALSE(aerPaa({"&Arkiv", "&Ta bort"}));
     EXPECT_FALSE(aerPaa({"&Arkiv", "&Spara"}));
 }
+
+TEST_F(RedigerarTest, TomSparadOevningKanInteSkrivasUt)
+{
+    skrivFil(fil("tom.rtt"), ansi("[Pluvo 7.0.7]\r\n"));
+    starta("rtt");
+    oeppna(fil("tom.rtt"));
+    EXPECT_TRUE(meddelanden.empty());
+    EXPECT_TRUE(lista().isEmpty());
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Ta bort"}));
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Skriv ut"}));
+
+    uppgifter = {"ett"};
+    klicka("comRedigera0");
+    vaelj({"&Arkiv", "&Spara"});
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Skriv ut"}));
+}

@@ -8,6 +8,7 @@
 #include "support/Utskriftsprov.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -158,6 +159,29 @@ TEST_F(ListaPaaPapper, EachCopyIsAJobOfItsOwnInTheSameRandomOrder)
     // The second copy is numbered from page one again.
     EXPECT_TRUE(prov.text(2).contains("Sidan 1 av"));
     EXPECT_EQ(prov.sidor(1).size(), utanSidhuvud(prov.ord(1)).last().sida);
+}
+
+TEST_F(ListaPaaPapper, CopiesPrintedToAFileAllGoIntoThatFile)
+{
+    modPluvo().UtskriftOrdning = 0;
+    modPluvo().UtskriftStorlek = 2;
+    Utskriftsprov prov(2);
+    prov.skrivTillFil();
+    SkrivUtOevning(nullptr, "/x/lista.rtt", rader, "Arial");
+    EXPECT_EQ(prov.jobb, 0);  // nothing went to a printer
+
+    const QList<QStringList> sidor = prov.sidor(prov.valdFil());
+    ASSERT_GE(sidor.size(), 4);
+    ASSERT_EQ(sidor.size() % 2, 0);
+    const qsizetype perKopia = sidor.size() / 2;
+    // The second copy follows the first, in the same order and numbered
+    // from page one again.
+    EXPECT_EQ(sidor.mid(perKopia), sidor.mid(0, perKopia));
+    EXPECT_TRUE(sidor[perKopia].contains("Sidan 1 av " + QString::number(perKopia)));
+    int antal = 0;
+    for (const QStringList& sida : sidor)
+        antal += int(sida.filter(QRegularExpression("^ord[0-9]+$")).size());
+    EXPECT_EQ(antal, 2 * rader.size());
 }
 
 TEST_F(ListaPaaPapper, ATooLongItemIsReportedOnceAndPrintsInOneColumn)

@@ -1,6 +1,8 @@
 // The questions that stand between a teacher's list and its loss.
 #include "RedigerarFixtur.h"
 
+#include "editor/Uppgiftsfoenster.h"
+#include "support/Foensterstyrning.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -8,6 +10,7 @@
 using TestSupport::ansi;
 using TestSupport::lasFil;
 using TestSupport::medFullDisk;
+using TestSupport::medModal;
 using TestSupport::skrivFil;
 
 namespace {
@@ -145,28 +148,62 @@ TEST_F(RedigerarTest, TeckenUtanKodStopparSparandetOchNamnges)
 
 TEST_F(RedigerarTest, TaBortSparadRaderarFilenEfterJa)
 {
-    skrivFil(fil("Lista.rtt"), ansi("[Pluvo 7.0.7]\r\nett\r\n"));
+    // The path is shown with its own capitals, or it would name another file.
+    const QString namn = fil("Mapp/Lista.rtt");
+    skrivFil(namn, ansi("[Pluvo 7.0.7]\r\nett\r\n"));
     starta("rtt");
-    oeppna(fil("Lista.rtt"));
-    const QString namn = fil("Lista.rtt").toLower();
+    oeppna(namn);
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - lista.rtt"));
     EXPECT_EQ(visad({"&Arkiv", "&Ta bort"})->text(), "&Ta bort " + namn + "...");
+    EXPECT_EQ(visad({"&Arkiv", "&Skriv ut"})->text(), "&Skriv ut " + namn + "...");
 
     svar = {MsgSvar::Nej};
     vaelj({"&Arkiv", "&Ta bort"});
     EXPECT_EQ(meddelanden.back().text, "Vill du ta bort " + namn);
-    EXPECT_TRUE(QFile::exists(fil("Lista.rtt")));
+    EXPECT_TRUE(QFile::exists(namn));
 
     svar = {MsgSvar::Ja};
     vaelj({"&Arkiv", "&Ta bort"});
-    EXPECT_FALSE(QFile::exists(fil("Lista.rtt")));
+    EXPECT_FALSE(QFile::exists(namn));
     EXPECT_EQ(meddelanden.back().text, namn + " har tagits bort!");
     EXPECT_TRUE(lista().isEmpty());
     EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
     EXPECT_FALSE(knappPaa(4));
 
-    // The empty, unnamed list still asks before "Ny"; Yes opens save as.
-    svar = {MsgSvar::Ja};
+    // The empty list has nothing to save first: "Ny" asks nothing.
+    const size_t fraagor = meddelanden.size();
     vaelj({"&Arkiv", "&Ny", "&Glosor..."});
-    EXPECT_EQ(meddelanden.back().text, SparasFoerst);
-    EXPECT_EQ(sparaAnrop.size(), 1u);
+    EXPECT_EQ(meddelanden.size(), fraagor);
+    EXPECT_TRUE(sparaAnrop.empty());
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Glosor - [namnlös]"));
+}
+
+TEST_F(RedigerarTest, OfoeraendradUppgiftEllerTextAerIngenAendring)
+{
+    skrivFil(fil("abc.rtt"), ansi("[Pluvo 7.0.7]\r\na (x)\r\nb\r\n"));
+    starta("rtt");
+    oeppna(fil("abc.rtt"));
+    saettUppgiftsfoensterHanterare({});  // the real item window
+    markera(0);
+    const auto tryckI = [](const char* knapp) {
+        medModal([knapp](QWidget& w) { QTest::mouseClick(w.findChild<QPushButton*>(knapp), Qt::LeftButton); });
+    };
+    // Esc, then OK on the untouched item, then the text window's Avbryt.
+    medModal([](QWidget& w) { QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_Escape); });
+    klicka("comRedigera1");
+    tryckI("comOK");
+    klicka("comRedigera1");
+    tryckI("comSkrivIn2");
+    klicka("comSkrivIn");
+    EXPECT_EQ(lista(), QStringList({"a (x)", "b"}));
+    EXPECT_FALSE(aerPaa({"&Arkiv", "&Spara"}));
+
+    vaelj({"&Arkiv", "&Avsluta"});
+    EXPECT_TRUE(meddelanden.empty());
+    EXPECT_FALSE(f->isVisible());
+
+    // Nor does an empty list from the latest errors ask before "Ny".
+    starta("senaste fel", {});
+    vaelj({"&Arkiv", "&Ny", "&Glosor..."});
+    EXPECT_TRUE(meddelanden.empty());
 }

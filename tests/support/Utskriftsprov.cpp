@@ -23,9 +23,11 @@ QString pdftotext(const QStringList& argument)
 Utskriftsprov::Utskriftsprov(std::optional<int> kopior) : m_kopior(kopior)
 {
     UtskriftsSeam seam;
-    seam.dialog = [this] {
+    seam.dialog = [this]() -> std::optional<UtskriftsDialogSvar> {
         ++dialoger;
-        return m_kopior;
+        if (!m_kopior)
+            return std::nullopt;
+        return UtskriftsDialogSvar{*m_kopior, m_tillFil ? valdFil() : QString()};
     };
     seam.pdfFil = [this](const UtskriftsJobb& j) {
         ++jobb;
@@ -45,6 +47,11 @@ QString Utskriftsprov::pdfFil(int nummer) const
     return m_mapp.path() + "/jobb" + QString::number(nummer) + ".pdf";
 }
 
+QString Utskriftsprov::valdFil() const
+{
+    return m_mapp.path() + "/vald.pdf";
+}
+
 QString Utskriftsprov::text(int nummer) const
 {
     return pdftotext({QStringLiteral("-layout"), pdfFil(nummer), QStringLiteral("-")});
@@ -52,8 +59,13 @@ QString Utskriftsprov::text(int nummer) const
 
 QList<QStringList> Utskriftsprov::sidor(int nummer) const
 {
+    return sidor(pdfFil(nummer));
+}
+
+QList<QStringList> Utskriftsprov::sidor(const QString& pdf) const
+{
     QList<QStringList> resultat;
-    QStringList sidtexter = pdftotext({pdfFil(nummer), QStringLiteral("-")}).split(u'\f');
+    QStringList sidtexter = pdftotext({pdf, QStringLiteral("-")}).split(u'\f');
     sidtexter.removeLast();  // after the last form feed
     for (const QString& sidtext : sidtexter) {
         QStringList rader;

@@ -25,6 +25,9 @@ public:
 
     // The printer cannot start: every job goes to a folder that is missing.
     void laatSkrivarenFela() { m_fela = true; }
+    // The dialog prints to the PDF file valdFil() instead of a printer.
+    void skrivTillFil() { m_tillFil = true; }
+    QString valdFil() const;
 
     int dialoger = 0;   // how often the print dialog was shown
     int jobb = 0;       // jobs started since the test began
@@ -36,6 +39,7 @@ public:
     // The job's lines page by page, each line trimmed at its end, the empty
     // lines at the end of a page left out.
     QList<QStringList> sidor(int jobb) const;
+    QList<QStringList> sidor(const QString& pdf) const;
     // Every word of the job with its place.
     QList<PdfOrd> ord(int jobb) const;
 
@@ -43,6 +47,7 @@ private:
     QTemporaryDir m_mapp;
     std::optional<int> m_kopior;
     bool m_fela = false;
+    bool m_tillFil = false;
 };
 
 }  // namespace TestSupport

@@ -71,7 +71,8 @@ TEST_F(LoggbokVisare, ShowsTheCurrentLogbookInTheFrameOfTheSavedFile)
 
 TEST_F(LoggbokVisare, OpensASavedLogbookAndF5ReturnsToTheCurrentWithAFreshTime)
 {
-    const QString sparad = diskett.path() + "/20261224_150000.slf";
+    // A name with capitals is shown as it is: lower-cased it would name no file.
+    const QString sparad = diskett.path() + "/Sparad/Jul_20261224.SLF";
     skrivFil(sparad, ansi("Pluvo - Loggbok" + CRLF + "2026-12-24 - 15:00:00" + CRLF + CRLF + "Övningen genomförd" +
                           CRLF + CRLF + CRLF));
     vaelj(sparad);
@@ -113,7 +114,8 @@ TEST_F(LoggbokVisare, AMissingFileOrDisketteIsAFileErrorAndKeepsTheShownText)
 
 TEST_F(LoggbokVisare, DeletingAsksFirstAndAnnouncesOnlyWhatIsGone)
 {
-    const QString sparad = diskett.path() + "/20261224_150000.slf";
+    // A name with capitals is shown as it is: lower-cased it would name no file.
+    const QString sparad = diskett.path() + "/Sparad/Jul_20261224.SLF";
     skrivFil(sparad, ansi("sparad" + CRLF));
     vaelj(sparad);
     FrmPluvoLoggbok f(nullptr, QString(), nullptr);
@@ -126,14 +128,14 @@ TEST_F(LoggbokVisare, DeletingAsksFirstAndAnnouncesOnlyWhatIsGone)
     EXPECT_EQ(svar.anrop[0].rubrik, QString("Ta bort"));
     EXPECT_EQ(svar.anrop[0].knappar, MsgKnappar::JaNej);
     EXPECT_EQ(svar.anrop[0].standard, MsgSvar::Nej);
-    EXPECT_TRUE(svar.anrop[0].text.contains(sparad.toLower()));
+    EXPECT_EQ(svar.anrop[0].text, "Vill du ta bort " + sparad + "?");
     EXPECT_TRUE(QFileInfo::exists(sparad));
 
     svar.svar = MsgSvar::Ja;
     klickaMeny(f.findChild<QAction*>("menTaBort"));
     ASSERT_EQ(svar.anrop.size(), 3u);
     EXPECT_FALSE(QFileInfo::exists(sparad));
-    EXPECT_EQ(svar.anrop[2].text, sparad.toLower() + " är raderad.");
+    EXPECT_EQ(svar.anrop[2].text, sparad + " är raderad.");
     EXPECT_EQ(svar.anrop[2].rubrik, QString("Pluvo"));
     // The deleted logbook stays on the screen.
     EXPECT_EQ(text(f), QString("sparad\n"));

@@ -157,6 +157,19 @@ TEST_F(TextPaaPapper, EachCopyIsAJobOfItsOwnWithTheSamePages)
     EXPECT_EQ(prov.sidor(1).size(), 1);
 }
 
+TEST_F(TextPaaPapper, CopiesPrintedToAFileAllGoIntoThatFile)
+{
+    Utskriftsprov prov(2);
+    prov.skrivTillFil();
+    FrmPluvoLoggbok f(nullptr, "en rad" + CRLF, nullptr);
+    visa(f);
+    tryck(f, Qt::Key_F2);
+    const QList<QStringList> sidor = prov.sidor(prov.valdFil());
+    ASSERT_EQ(sidor.size(), 2);
+    EXPECT_TRUE(sidor[0].contains("en rad"));
+    EXPECT_EQ(sidor[1], sidor[0]);
+}
+
 TEST_F(TextPaaPapper, APrinterThatCannotStartIsReported)
 {
     Utskriftsprov prov(2);
