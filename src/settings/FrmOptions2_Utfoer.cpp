@@ -75,8 +75,11 @@ void FrmOptions2::utfoerTeckensnitt()
     const QString namn = labFont->font().family();
     if (namn == m_frmPluvo.ordFontnamn())
         return;
-    m_frmPluvo.saettOrdFont(namn, labFont->FontSize());
+    // Fitted from the letters' present size, on the steps start-up took, the
+    // font gets the size the next start gives it; the sample then shows it.
+    m_frmPluvo.saettOrdFont(namn, modPluvo().OrdStorlek);
     spara("Teckensnitt", "Font", namn);
+    cbxFont_Click();
 }
 
 void FrmOptions2::utfoerLjud()

@@ -120,6 +120,56 @@ TEST_F(FrmOptions2Test, FontPageStoresTheChosenFontAndTheWordTakesIt)
     EXPECT_DOUBLE_EQ(f->labOrd[0]->FontSize(), d->labFont->FontSize());
 }
 
+// The word and explanation as the pupil sees them in a Pluvo run of "dog"
+// (explained "hund"): where they stand on the window and how they look.
+struct SyntOrd {
+    QRect ord;
+    QRect foerklaring;
+    QImage bild;
+};
+
+SyntOrd visadRad(FrmPluvo& f)
+{
+    laddaIn({rad("dog", "hund")});
+    tryckTecken(f, 'p');
+    EXPECT_EQ(modPluvo().Tillstaand, 2);
+    const auto yta = [&](const std::vector<Etikett*>& etiketter) {
+        QRect r;
+        for (const Etikett* e : etiketter)
+            if (!e->isHidden())
+                r |= QRect(e->mapTo(&f, QPoint(0, 0)), e->size());
+        return r;
+    };
+    SyntOrd s{yta(f.labOrd), yta(f.labFoerklaring), {}};
+    s.bild = f.grab(s.ord | s.foerklaring).toImage();
+    return s;
+}
+
+TEST_F(FrmOptions2Test, FontAppliedWithUtfoerLooksAsAfterARestart)
+{
+    oeppna();
+    const int arial = modPluvo().OrdStorlek;
+    flik(2);
+    QTest::keyClicks(d->cbxFont, "DejaVu");
+    for (int i = 0; i < 10 && d->cbxFont->currentText() != "DejaVu Serif"; ++i)
+        QTest::keyClick(d->cbxFont, Qt::Key_Down);
+    ASSERT_EQ(d->cbxFont->currentText(), "DejaVu Serif");
+    utfoer();
+    EXPECT_DOUBLE_EQ(d->labFont->FontSize(), modPluvo().OrdStorlek) << "the sample shows the size applied";
+    ok();
+    const SyntOrd utfoert = visadRad(*f);
+
+    d.reset();
+    f.reset();
+    f = startaTraeningsfoenster(program.path());
+    ASSERT_NE(modPluvo().OrdStorlek, arial) << "the font must fit the screen at another size than Arial";
+    const SyntOrd omstartat = visadRad(*f);
+
+    EXPECT_EQ(utfoert.ord, omstartat.ord);
+    EXPECT_EQ(utfoert.foerklaring, omstartat.foerklaring);
+    EXPECT_TRUE(utfoert.bild == omstartat.bild);
+}
+
 TEST_F(FrmOptions2Test, SoundPageStoresItsBoxes)
 {
     oeppna();
