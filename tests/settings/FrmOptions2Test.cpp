@@ -2,13 +2,16 @@
 // page stores and applies, and what the buttons and keys do.
 #include "InstaellningsFixtur.h"
 
+#include "common/ColourSchemes.h"
 #include "common/Etikett.h"
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
 #include "settings/Instaellningsfoenster.h"
+#include "settings/Stilmarkoer.h"
 #include "support/Foensterstyrning.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -271,6 +274,44 @@ TEST_F(FrmOptions2Test, FolderPageListsTheExercisesAndKeepsTheFolderCase)
     utfoer();
     EXPECT_EQ(skrivna(), (Nycklar{{"Filkatalog/Path", mapp + "/Gamla Prov/"}}));
     EXPECT_EQ(modPluvo().OevningsMapp, mapp + "/Gamla Prov/");
+}
+
+// --- The chosen colour sample ---
+
+TEST_F(FrmOptions2Test, ChosenSampleIsMarkedVisiblyAndKeepsItsCaptionWhole)
+{
+    oeppna();
+    QWidget* sida = d->picOptions[0];
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        QGroupBox* prov = d->fraSample1[size_t(i)];
+        klicka(d->labTal[size_t((i + 1) % 6)]);
+        const QImage utan = sida->grab().toImage();
+        klicka(d->labFel[size_t(i)]);
+        const QImage med = sida->grab().toImage();
+        const QRect r = prov->geometry();
+
+        // The caption looks the same chosen or not.
+        const int rubrik = QFontMetrics(prov->font()).height();
+        EXPECT_TRUE(med.copy(r.x(), r.y(), r.width(), rubrik) == utan.copy(r.x(), r.y(), r.width(), rubrik));
+
+        // Across the left, right and bottom edges some pixel of the marker
+        // stands out from the sample's background.
+        const QColor bakgrund = faergSchema(i)->bakgrund;
+        const auto kontrast = [&](QPoint fraan, QPoint steg) {
+            int stoersta = 0;
+            for (QPoint p = fraan; r.contains(p) && (p - fraan).manhattanLength() < 10; p += steg) {
+                const QColor c = med.pixelColor(p);
+                stoersta = std::max(stoersta, std::abs(c.red() - bakgrund.red()) + std::abs(c.green() - bakgrund.green()) +
+                                                  std::abs(c.blue() - bakgrund.blue()));
+            }
+            return stoersta;
+        };
+        const int mitt = r.top() + (rubrik + r.height()) / 2;
+        EXPECT_GT(kontrast({r.left(), mitt}, {1, 0}), 300);
+        EXPECT_GT(kontrast({r.right(), mitt}, {-1, 0}), 300);
+        EXPECT_GT(kontrast({r.center().x(), r.bottom()}, {0, -1}), 300);
+    }
 }
 
 // --- Enable rules ---
