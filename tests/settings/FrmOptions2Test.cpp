@@ -387,6 +387,15 @@ TEST_F(FrmOptions2Test, SecondsBoxCorrectsWhatIsTyped)
     EXPECT_EQ(skriv("11"), "10");
     EXPECT_EQ(skriv("abc"), "4");
     EXPECT_EQ(skriv("9"), "9");
+
+    // A number too long for any whole number, pasted, is still above 10.
+    QApplication::clipboard()->setText("99999999999999999999");
+    QTest::keyClick(rad, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(rad, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d->cbxTid->currentText(), "10");
+    utfoer();
+    EXPECT_EQ(skrivna(), (Nycklar{{"Special/auto_tid", "10"}}));
+    EXPECT_EQ(modPluvo().AutoTid, 10);
 }
 
 // --- Lock states ---

@@ -15,6 +15,9 @@ TEST(RaettadTid, KeepsOneToTenAndCorrectsTheRest)
     EXPECT_EQ(raettadTid("-3", 4), "1");
     EXPECT_EQ(raettadTid("", 4), "4");
     EXPECT_EQ(raettadTid("2.5", 7), "7");
+    // Numbers too long for an int are still out of range, on their side.
+    EXPECT_EQ(raettadTid("99999999999999999999", 4), "10");
+    EXPECT_EQ(raettadTid("-99999999999999999999", 4), "1");
 }
 
 struct Byte {
