@@ -201,9 +201,9 @@ void FrmOptions2::utfoerStyrning()
 void FrmOptions2::utfoerFilkatalog()
 {
     ModPluvo& m = modPluvo();
-    // A folder that differs only by its final "/" is the same folder, so
-    // opening the window never stores one by itself.
-    if (sammaMapp(labInitial->text(), m.OevningsMapp))
+    // A folder stored without its final "/" is shown with one, and so
+    // stored again with it.
+    if (labInitial->text() == m.OevningsMapp)
         return;
     m.OevningsMapp = labInitial->text();
     spara("Filkatalog", "Path", m.OevningsMapp);

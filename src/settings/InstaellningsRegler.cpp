@@ -125,8 +125,3 @@ QString mappMedSnedstreck(const QString& mapp)
 {
     return mapp.endsWith('/') ? mapp : mapp + '/';
 }
-
-bool sammaMapp(const QString& a, const QString& b)
-{
-    return mappMedSnedstreck(a) == mappMedSnedstreck(b);
-}

@@ -49,7 +49,3 @@ QRectF provPlats(int index, double bredd, double hoejd, double sidbredd, double 
 // A chosen folder as the folder page shows it: its own letter case, with a
 // final "/".
 QString mappMedSnedstreck(const QString& mapp);
-
-// True when two folder texts name the same folder as the settings store
-// it; they may differ only in a final "/".
-bool sammaMapp(const QString& a, const QString& b);

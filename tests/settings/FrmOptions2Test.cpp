@@ -32,19 +32,24 @@ using FrmOptions2Test = InstaellningsFixtur;
 
 // --- Opening and closing ---
 
-TEST_F(FrmOptions2Test, OpeningThenOkWritesNothingAndChangesNothing)
+TEST_F(FrmOptions2Test, OpeningThenOkStoresOnlyTheFolderWithItsFinalSlash)
 {
-    // A folder stored without its final "/" and the alias font "Arial" are
-    // shown as they are and not stored again.
+    // The alias font "Arial" is shown as it is and not stored again; a
+    // folder stored without its final "/" is shown with one and stored so.
     QDir().mkpath(program.path() + "/Mina Övningar");
     skrivInstaellning("Filkatalog", "Path", program.path() + "/Mina Övningar");
     oeppna();
     EXPECT_EQ(d->cbxFont->currentText(), "Arial");
     EXPECT_EQ(d->labInitial->text(), program.path() + "/Mina Övningar/");
     ok();
-    EXPECT_EQ(skrivna(), Nycklar());
+    EXPECT_EQ(skrivna(), (Nycklar{{"Filkatalog/Path", program.path() + "/Mina Övningar/"}}));
     EXPECT_EQ(f->labOrd[0]->font().family(), "Arial");
-    EXPECT_EQ(modPluvo().OevningsMapp, program.path() + "/Mina Övningar");
+    EXPECT_EQ(modPluvo().OevningsMapp, program.path() + "/Mina Övningar/");
+
+    // Once stored with it, opening then OK writes nothing.
+    oeppna();
+    ok();
+    EXPECT_EQ(skrivna(), Nycklar());
 }
 
 TEST_F(FrmOptions2Test, OpensModalOverItsOwnerAndClosesWithOk)
