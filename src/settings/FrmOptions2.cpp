@@ -5,6 +5,7 @@
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
 #include "settings/InstaellningsRegler.h"
+#include "settings/Stilmarkoer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -151,12 +152,8 @@ void FrmOptions2::skapaFaerger()
         Twips::setLeft(labTal[i], 240);
         Twips::setTop(labTal[i], 840);
     }
-    shaStil = new QFrame(sida);
+    shaStil = new Stilmarkoer(sida);
     shaStil->setObjectName("shaStil");
-    shaStil->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shaStil->setLineWidth(3);
-    shaStil->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Twips::placera(shaStil, 0, 0, ProvBredd, ProvHoejd);
 }
 
 void FrmOptions2::skapaTeckensnitt()

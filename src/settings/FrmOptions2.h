@@ -9,7 +9,6 @@ class Etikett;
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -18,6 +17,7 @@ class QRadioButton;
 class QStackedWidget;
 class QTabBar;
 class QTreeView;
+class Stilmarkoer;
 class Traeningsfoenster;
 
 // The teacher's settings window: six pages behind one tab strip. Nothing
@@ -50,7 +50,7 @@ public:
     std::array<QGroupBox*, 6> fraSample1{};
     std::array<Etikett*, 6> labFel{};
     std::array<Etikett*, 6> labTal{};
-    QFrame* shaStil;
+    Stilmarkoer* shaStil;
 
     // --- "Teckensnitt" ---
     QGroupBox* fraSample2;

@@ -12,6 +12,7 @@
 #include "platform/ProgramFolder.h"
 #include "settings/FrmAvancerat.h"
 #include "settings/InstaellningsRegler.h"
+#include "settings/Stilmarkoer.h"
 #include "settings/Traeningsfoenster.h"
 
 #include <QCheckBox>
@@ -75,8 +76,7 @@ void FrmOptions2::Form_Load()
         maalaProv(fraSample1[i], labFel[i], labTal[i], *faergSchema(int(i)));
     }
     ValdStil = std::clamp(m.FaergStil, 0, 5);
-    shaStil->setGeometry(fraSample1[size_t(ValdStil)]->geometry());
-    shaStil->raise();
+    shaStil->markera(fraSample1[size_t(ValdStil)]);
 
     labFont->setFontSize(std::max(1, m.OrdStorlek));
     {
@@ -228,7 +228,7 @@ bool FrmOptions2::eventFilter(QObject* objekt, QEvent* e)
 
 void FrmOptions2::fraSample1_Click(int Index)
 {
-    shaStil->move(fraSample1[size_t(Index)]->pos());
+    shaStil->markera(fraSample1[size_t(Index)]);
     ValdStil = Index;
 }
 

@@ -75,8 +75,11 @@ void FrmOptions2::utfoerTeckensnitt()
     const QString namn = labFont->font().family();
     if (namn == m_frmPluvo.ordFontnamn())
         return;
-    m_frmPluvo.saettOrdFont(namn, labFont->FontSize());
+    // Fitted from the letters' present size, on the steps start-up took, the
+    // font gets the size the next start gives it; the sample then shows it.
+    m_frmPluvo.saettOrdFont(namn, modPluvo().OrdStorlek);
     spara("Teckensnitt", "Font", namn);
+    cbxFont_Click();
 }
 
 void FrmOptions2::utfoerLjud()
@@ -198,9 +201,9 @@ void FrmOptions2::utfoerStyrning()
 void FrmOptions2::utfoerFilkatalog()
 {
     ModPluvo& m = modPluvo();
-    // A folder that differs only by its final "/" is the same folder, so
-    // opening the window never stores one by itself.
-    if (sammaMapp(labInitial->text(), m.OevningsMapp))
+    // A folder stored without its final "/" is shown with one, and so
+    // stored again with it.
+    if (labInitial->text() == m.OevningsMapp)
         return;
     m.OevningsMapp = labInitial->text();
     spara("Filkatalog", "Path", m.OevningsMapp);

@@ -1,16 +1,24 @@
 #include "settings/InstaellningsRegler.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 QString raettadTid(const QString& text, int aktuell)
 {
-    bool ok = false;
-    const int tal = text.trimmed().toInt(&ok);
-    if (!ok)
+    // Only digits, with a sign at most: a whole number, however long.
+    static const QRegularExpression heltal(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString t = text.trimmed();
+    if (!heltal.match(t).hasMatch())
         return QString::number(aktuell);
-    if (tal < 1)
+    bool ok = false;
+    const int tal = t.toInt(&ok);
+    // A number too long for an int lies far outside 1..10, on its sign's side.
+    const bool foerLitet = ok ? tal < 1 : t.startsWith('-');
+    const bool foerStort = ok ? tal > 10 : !t.startsWith('-');
+    if (foerLitet)
         return QStringLiteral("1");
-    if (tal > 10)
+    if (foerStort)
         return QStringLiteral("10");
     return text;
 }
@@ -116,9 +124,4 @@ QRectF provPlats(int index, double bredd, double hoejd, double sidbredd, double 
 QString mappMedSnedstreck(const QString& mapp)
 {
     return mapp.endsWith('/') ? mapp : mapp + '/';
-}
-
-bool sammaMapp(const QString& a, const QString& b)
-{
-    return mappMedSnedstreck(a) == mappMedSnedstreck(b);
 }

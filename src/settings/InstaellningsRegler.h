@@ -11,7 +11,8 @@
 
 // The seconds before the word is hidden, as the box shows them after an
 // edit: a whole number 1..10 stays, a smaller one becomes "1", a larger
-// one "10", and a text that is not a whole number gives `aktuell` back.
+// one "10" (also one too long for any whole-number type), and a text that
+// is not a whole number gives `aktuell` back.
 QString raettadTid(const QString& text, int aktuell);
 
 // The control method as the training window holds it.
@@ -48,7 +49,3 @@ QRectF provPlats(int index, double bredd, double hoejd, double sidbredd, double 
 // A chosen folder as the folder page shows it: its own letter case, with a
 // final "/".
 QString mappMedSnedstreck(const QString& mapp);
-
-// True when two folder texts name the same folder as the settings store
-// it; they may differ only in a final "/".
-bool sammaMapp(const QString& a, const QString& b);

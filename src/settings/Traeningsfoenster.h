@@ -32,7 +32,8 @@ public:
     // Recolours the window with a colour scheme 0..5.
     virtual void saettFaergStil(int stil) = 0;
     // Gives the word letters, the explanation characters and the cursor bar
-    // this font, plain, at this size.
+    // this font, plain, at the size that fits the screen as at start-up,
+    // found 2 points at a time from `storlek`.
     virtual void saettOrdFont(const QString& namn, double storlek) = 0;
     // Shows or hides the letter board for the current state and method.
     virtual void visaTavla() = 0;

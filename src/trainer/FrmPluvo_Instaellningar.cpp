@@ -2,6 +2,7 @@
 // they apply to it.
 #include "trainer/FrmPluvo.h"
 
+#include "common/ModPluvo.h"
 #include "common/Twips.h"
 #include "trainer/Layout.h"
 #include "trainer/LetterBoard.h"
@@ -74,9 +75,14 @@ void FrmPluvo::saettFaergStil(int stil)
 
 void FrmPluvo::saettOrdFont(const QString& namn, double storlek)
 {
-    saettRadensFont(labOrd, namn, storlek);
-    saettRadensFont(labFoerklaring, namn, storlek);
-    labStreck->setEnkelFont(namn, storlek);
+    // The letters are fitted to the screen for the new font as at start-up,
+    // so a font chosen now looks as it will after the next start.
+    labOrd[0]->setEnkelFont(namn, storlek);
+    PlaceraKontroller();
+    const double passad = modPluvo().OrdStorlek;
+    saettRadensFont(labOrd, namn, passad);
+    saettRadensFont(labFoerklaring, namn, passad);
+    labStreck->setEnkelFont(namn, passad);
 }
 
 void FrmPluvo::visaTavla()

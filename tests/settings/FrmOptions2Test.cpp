@@ -2,13 +2,16 @@
 // page stores and applies, and what the buttons and keys do.
 #include "InstaellningsFixtur.h"
 
+#include "common/ColourSchemes.h"
 #include "common/Etikett.h"
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
 #include "settings/Instaellningsfoenster.h"
+#include "settings/Stilmarkoer.h"
 #include "support/Foensterstyrning.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -29,19 +32,24 @@ using FrmOptions2Test = InstaellningsFixtur;
 
 // --- Opening and closing ---
 
-TEST_F(FrmOptions2Test, OpeningThenOkWritesNothingAndChangesNothing)
+TEST_F(FrmOptions2Test, OpeningThenOkStoresOnlyTheFolderWithItsFinalSlash)
 {
-    // A folder stored without its final "/" and the alias font "Arial" are
-    // shown as they are and not stored again.
+    // The alias font "Arial" is shown as it is and not stored again; a
+    // folder stored without its final "/" is shown with one and stored so.
     QDir().mkpath(program.path() + "/Mina Övningar");
     skrivInstaellning("Filkatalog", "Path", program.path() + "/Mina Övningar");
     oeppna();
     EXPECT_EQ(d->cbxFont->currentText(), "Arial");
     EXPECT_EQ(d->labInitial->text(), program.path() + "/Mina Övningar/");
     ok();
-    EXPECT_EQ(skrivna(), Nycklar());
+    EXPECT_EQ(skrivna(), (Nycklar{{"Filkatalog/Path", program.path() + "/Mina Övningar/"}}));
     EXPECT_EQ(f->labOrd[0]->font().family(), "Arial");
-    EXPECT_EQ(modPluvo().OevningsMapp, program.path() + "/Mina Övningar");
+    EXPECT_EQ(modPluvo().OevningsMapp, program.path() + "/Mina Övningar/");
+
+    // Once stored with it, opening then OK writes nothing.
+    oeppna();
+    ok();
+    EXPECT_EQ(skrivna(), Nycklar());
 }
 
 TEST_F(FrmOptions2Test, OpensModalOverItsOwnerAndClosesWithOk)
@@ -118,6 +126,56 @@ TEST_F(FrmOptions2Test, FontPageStoresTheChosenFontAndTheWordTakesIt)
     EXPECT_EQ(f->labFoerklaring[0]->font().family(), vald);
     EXPECT_EQ(f->labStreck->font().family(), vald);
     EXPECT_DOUBLE_EQ(f->labOrd[0]->FontSize(), d->labFont->FontSize());
+}
+
+// The word and explanation as the pupil sees them in a Pluvo run of "dog"
+// (explained "hund"): where they stand on the window and how they look.
+struct SyntOrd {
+    QRect ord;
+    QRect foerklaring;
+    QImage bild;
+};
+
+SyntOrd visadRad(FrmPluvo& f)
+{
+    laddaIn({rad("dog", "hund")});
+    tryckTecken(f, 'p');
+    EXPECT_EQ(modPluvo().Tillstaand, 2);
+    const auto yta = [&](const std::vector<Etikett*>& etiketter) {
+        QRect r;
+        for (const Etikett* e : etiketter)
+            if (!e->isHidden())
+                r |= QRect(e->mapTo(&f, QPoint(0, 0)), e->size());
+        return r;
+    };
+    SyntOrd s{yta(f.labOrd), yta(f.labFoerklaring), {}};
+    s.bild = f.grab(s.ord | s.foerklaring).toImage();
+    return s;
+}
+
+TEST_F(FrmOptions2Test, FontAppliedWithUtfoerLooksAsAfterARestart)
+{
+    oeppna();
+    const int arial = modPluvo().OrdStorlek;
+    flik(2);
+    QTest::keyClicks(d->cbxFont, "DejaVu");
+    for (int i = 0; i < 10 && d->cbxFont->currentText() != "DejaVu Serif"; ++i)
+        QTest::keyClick(d->cbxFont, Qt::Key_Down);
+    ASSERT_EQ(d->cbxFont->currentText(), "DejaVu Serif");
+    utfoer();
+    EXPECT_DOUBLE_EQ(d->labFont->FontSize(), modPluvo().OrdStorlek) << "the sample shows the size applied";
+    ok();
+    const SyntOrd utfoert = visadRad(*f);
+
+    d.reset();
+    f.reset();
+    f = startaTraeningsfoenster(program.path());
+    ASSERT_NE(modPluvo().OrdStorlek, arial) << "the font must fit the screen at another size than Arial";
+    const SyntOrd omstartat = visadRad(*f);
+
+    EXPECT_EQ(utfoert.ord, omstartat.ord);
+    EXPECT_EQ(utfoert.foerklaring, omstartat.foerklaring);
+    EXPECT_TRUE(utfoert.bild == omstartat.bild);
 }
 
 TEST_F(FrmOptions2Test, SoundPageStoresItsBoxes)
@@ -223,6 +281,44 @@ TEST_F(FrmOptions2Test, FolderPageListsTheExercisesAndKeepsTheFolderCase)
     EXPECT_EQ(modPluvo().OevningsMapp, mapp + "/Gamla Prov/");
 }
 
+// --- The chosen colour sample ---
+
+TEST_F(FrmOptions2Test, ChosenSampleIsMarkedVisiblyAndKeepsItsCaptionWhole)
+{
+    oeppna();
+    QWidget* sida = d->picOptions[0];
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        QGroupBox* prov = d->fraSample1[size_t(i)];
+        klicka(d->labTal[size_t((i + 1) % 6)]);
+        const QImage utan = sida->grab().toImage();
+        klicka(d->labFel[size_t(i)]);
+        const QImage med = sida->grab().toImage();
+        const QRect r = prov->geometry();
+
+        // The caption looks the same chosen or not.
+        const int rubrik = QFontMetrics(prov->font()).height();
+        EXPECT_TRUE(med.copy(r.x(), r.y(), r.width(), rubrik) == utan.copy(r.x(), r.y(), r.width(), rubrik));
+
+        // Across the left, right and bottom edges some pixel of the marker
+        // stands out from the sample's background.
+        const QColor bakgrund = faergSchema(i)->bakgrund;
+        const auto kontrast = [&](QPoint fraan, QPoint steg) {
+            int stoersta = 0;
+            for (QPoint p = fraan; r.contains(p) && (p - fraan).manhattanLength() < 10; p += steg) {
+                const QColor c = med.pixelColor(p);
+                stoersta = std::max(stoersta, std::abs(c.red() - bakgrund.red()) + std::abs(c.green() - bakgrund.green()) +
+                                                  std::abs(c.blue() - bakgrund.blue()));
+            }
+            return stoersta;
+        };
+        const int mitt = r.top() + (rubrik + r.height()) / 2;
+        EXPECT_GT(kontrast({r.left(), mitt}, {1, 0}), 300);
+        EXPECT_GT(kontrast({r.right(), mitt}, {-1, 0}), 300);
+        EXPECT_GT(kontrast({r.center().x(), r.bottom()}, {0, -1}), 300);
+    }
+}
+
 // --- Enable rules ---
 
 TEST_F(FrmOptions2Test, SpecialPageEnableRules)
@@ -296,6 +392,15 @@ TEST_F(FrmOptions2Test, SecondsBoxCorrectsWhatIsTyped)
     EXPECT_EQ(skriv("11"), "10");
     EXPECT_EQ(skriv("abc"), "4");
     EXPECT_EQ(skriv("9"), "9");
+
+    // A number too long for any whole number, pasted, is still above 10.
+    QApplication::clipboard()->setText("99999999999999999999");
+    QTest::keyClick(rad, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(rad, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d->cbxTid->currentText(), "10");
+    utfoer();
+    EXPECT_EQ(skrivna(), (Nycklar{{"Special/auto_tid", "10"}}));
+    EXPECT_EQ(modPluvo().AutoTid, 10);
 }
 
 // --- Lock states ---
