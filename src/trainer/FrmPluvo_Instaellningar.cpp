@@ -75,10 +75,11 @@ void FrmPluvo::saettFaergStil(int stil)
 
 void FrmPluvo::saettOrdFont(const QString& namn, double storlek)
 {
-    // The letters are fitted to the screen for the new font as at start-up,
-    // so a font chosen now looks as it will after the next start.
+    // The letters, and the letter board below them, are fitted to the
+    // screen for the new font as at start-up, so a font chosen now looks as
+    // it will after the next start.
     labOrd[0]->setEnkelFont(namn, storlek);
-    PlaceraKontroller();
+    placeraEfterYtan();
     const double passad = modPluvo().OrdStorlek;
     saettRadensFont(labOrd, namn, passad);
     saettRadensFont(labFoerklaring, namn, passad);
