@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 #include "common/Twips.h"
 #include "editor/FrmSkrivIn.h"
+#include "platform/Skaermgraens.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +22,7 @@ const std::array<const char*, 3> KnappTexter{"&OK", "&Uppdatera", "&Avbryt"};
 FrmInskrivning::FrmInskrivning(FrmSkrivIn& redigerare) : QDialog(&redigerare), frmSkrivIn(redigerare)
 {
     setObjectName("frmInskrivning");
+    Skaermgraens::haallInom(this);
     setModal(true);
 
     imaRekord = new QLabel(this);
