@@ -15,21 +15,20 @@ const QWidget* aegare(const QWidget* foenster)
     return foraelder ? foraelder->window() : foenster;
 }
 
-// Asked before the manager has framed and shown the window, Qt would keep
-// "no frame" as the answer, so until then there is none to read.
-bool inramat(const QWidget* w)
+// The frame the manager has drawn, known once the window is on the screen.
+// The window's own record is asked, not the widget's: the widget keeps the
+// frame it saw at its last move, and a manager that frames a window without
+// moving its inside leaves that at "no frame".
+const QWindow* paaSkaermen(const QWidget* w)
 {
-    return w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
+    const QWindow* foenster = w->isVisible() ? w->windowHandle() : nullptr;
+    return foenster && foenster->isExposed() ? foenster : nullptr;
 }
 
 QMargins egenRam(const QWidget* w)
 {
-    if (!inramat(w))
-        return {};
-    const QRect yttre = w->frameGeometry();
-    const QRect inre = w->geometry();
-    return QMargins(inre.left() - yttre.left(), inre.top() - yttre.top(), yttre.right() - inre.right(),
-                    yttre.bottom() - inre.bottom());
+    const QWindow* foenster = paaSkaermen(w);
+    return foenster ? foenster->frameMargins() : QMargins();
 }
 
 bool utanRam(const QWidget* w)
@@ -49,11 +48,21 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* haendelse) override
     {
-        if (objekt != m_foenster || m_flyttar)
+        if (m_flyttar)
             return false;
         const QEvent::Type typ = haendelse->type();
-        if (typ == QEvent::Show || ((typ == QEvent::Move || typ == QEvent::Resize) && m_foenster->isVisible()))
+        if (objekt == m_foenster) {
+            // The window comes on the screen (framed) after it is shown.
+            QWindow* foenster = m_foenster->windowHandle();
+            if (typ == QEvent::Show && foenster && foenster != m_bevakat) {
+                foenster->installEventFilter(this);
+                m_bevakat = foenster;
+            }
+            if (typ == QEvent::Show || ((typ == QEvent::Move || typ == QEvent::Resize) && m_foenster->isVisible()))
+                flyttaInom();
+        } else if (objekt == m_bevakat && typ == QEvent::Expose && m_foenster->isVisible()) {
             flyttaInom();
+        }
         return false;
     }
 
@@ -62,18 +71,29 @@ private:
     {
         if (m_foenster->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
             return;
-        // pos() is where the frame's top left corner stands, also before the
-        // manager has drawn the frame.
-        const QRect foere(m_foenster->pos(), m_foenster->size().grownBy(ram(m_foenster)));
+        // Before the manager has drawn the frame, pos() is where the frame's
+        // top left corner will stand.
+        QWindow* foenster = m_foenster->windowHandle();
+        const bool inramat = paaSkaermen(m_foenster) != nullptr;
+        const QRect foere = inramat ? foenster->frameGeometry()
+                                    : QRect(m_foenster->pos(), m_foenster->size().grownBy(ram(m_foenster)));
         const QRect efter = inomYtan(foere, Skaerm::anvaendbarYta(aegare(m_foenster)));
         if (efter.topLeft() == foere.topLeft())
             return;
         m_flyttar = true;
-        m_foenster->move(efter.topLeft());
+        // Once framed, the inside is placed within the frame the window system
+        // reports; the widget's own idea of its frame may be out of date.
+        if (inramat) {
+            const QMargins m = foenster->frameMargins();
+            m_foenster->setGeometry(QRect(efter.topLeft() + QPoint(m.left(), m.top()), m_foenster->size()));
+        } else {
+            m_foenster->move(efter.topLeft());
+        }
         m_flyttar = false;
     }
 
     QWidget* m_foenster;
+    QWindow* m_bevakat = nullptr;
     bool m_flyttar = false;
 };
 
