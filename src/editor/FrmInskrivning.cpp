@@ -7,6 +7,7 @@
 #include "editor/FrmSkrivIn.h"
 #include "editor/TeckenUtanKod.h"
 #include "platform/MessageBox.h"
+#include "platform/Skaermgraens.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@ const std::array<const char*, 3> KnappTexter{"&OK", "&Uppdatera", "&Avbryt"};
 FrmInskrivning::FrmInskrivning(FrmSkrivIn& redigerare) : QDialog(&redigerare), frmSkrivIn(redigerare)
 {
     setObjectName("frmInskrivning");
+    Skaermgraens::haallInom(this);
     setModal(true);
 
     imaRekord = new QLabel(this);

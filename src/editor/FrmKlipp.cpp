@@ -3,6 +3,7 @@
 #include "common/FrmBilder.h"
 #include "common/Informationsetikett.h"
 #include "common/ModPluvo.h"
+#include "common/Munbild.h"
 #include "common/Program.h"
 #include "common/SoundClip.h"
 #include "common/SpeechSound.h"
@@ -10,6 +11,7 @@
 #include "editor/Foensterdelar.h"
 #include "editor/Kontrollsoekning.h"
 #include "platform/MessageBox.h"
+#include "platform/Skaermgraens.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -115,13 +117,14 @@ void FrmKlipp::Form_Load(QWidget* redigera)
     setFixedSize(Twips::tillPixlar(bredd), Twips::tillPixlar(hoejd));
     if (redigera)
         move(redigera->pos());
+    Skaermgraens::haallInom(this);
 
     imaRekord->setPixmap(frmBilder().imaLjud(size()));
     imaRekord->setGeometry(rect());
     imaRekord->lower();
 
     const QWidget* redigeraMun = kontrollIFoenster(redigera, "imaMun");
-    const QSize munStorlek = FrmBilder::egenStorlek("imaMun");
+    const QSize munStorlek = Munbild::storlek();
     imaMun->setPixmap(frmBilder().imaMun(munStorlek));
     if (redigeraMun)
         imaMun->setGeometry(redigeraMun->geometry());

@@ -4,6 +4,7 @@
 #include "common/FrmBilder.h"
 #include "common/Informationsetikett.h"
 #include "common/ModPluvo.h"
+#include "common/Munbild.h"
 #include "common/Program.h"
 #include "common/SpeechSound.h"
 #include "common/TextConversion.h"
@@ -16,6 +17,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
+#include "platform/Skaermgraens.h"
 #include "platform/TextSpeaker.h"
 
 #include <QCheckBox>
@@ -140,7 +142,43 @@ void FrmRedigera::Form_Load(QWidget* skrivIn)
 void FrmRedigera::placeraKontroller(QWidget* skrivIn)
 {
     const double skrivInBredd = skrivIn ? Twips::Width(skrivIn) : Skaerm::Width();
-    const double bredd = skrivInBredd / 2 - 4 * Kantbredd;
+    double hoejd = placeraRutor(skrivInBredd / 2 - 4 * Kantbredd);
+    // A screen too narrow for the wide window narrows its boxes instead: the
+    // wide width grows by two twips for each twip of the narrow one (one
+    // pixel more for the rounding of the boxes).
+    const double stoersta = Twips::fraanPixlar(Skaermgraens::stoerstaStorlek(this).width());
+    if (mBredd[1] > stoersta)
+        hoejd = placeraRutor(mBredd[0] - (mBredd[1] - stoersta) / 2 - Twips::PerPixel);
+
+    const double top = skrivIn ? Twips::fraanPixlar(skrivIn->mapToGlobal(QPoint(0, 0)).y()) : 0;
+    const QWidget* lista = kontrollIFoenster(skrivIn, "lstSkrivIn");
+    const double listTop = lista ? Twips::fraanPixlar(lista->mapToGlobal(QPoint(0, 0)).y()) : top;
+    // The wide window's frame ends at the right edge of the usable area.
+    const QRect yta = Skaerm::anvaendbarYta(skrivIn ? skrivIn : this);
+    const QMargins ram = Skaermgraens::ram(this);
+    move(yta.x() + yta.width() - ram.left() - ram.right() - Twips::tillPixlar(mBredd[1]), Twips::tillPixlar(listTop));
+    setFixedSize(Twips::tillPixlar(m_glosorMedLjud ? mBredd[1] : mBredd[0]), Twips::tillPixlar(hoejd));
+    Skaermgraens::haallInom(this);
+
+    const QSize bakgrund(Twips::tillPixlar(2 * mBredd[1]), Twips::tillPixlar(hoejd));
+    imaRekord->setPixmap(m_glosorMedLjud ? frmBilder().imaLjud(bakgrund) : frmBilder().imaBkg(bakgrund));
+    imaRekord->setGeometry(QRect(QPoint(), bakgrund));
+    imaRekord->lower();
+
+    if (m_glosorMedLjud) {
+        VisaMun(skrivIn);
+        txtRedigera[1]->setReadOnly(true);
+        txtRedigera[3]->setReadOnly(true);
+        for (int i = 0; i < 2; ++i)
+            for (QPushButton* k : {comBlaeddra[i], comLyssna[i], comTaBort[i], comKlipp[i]})
+                k->show();
+    }
+}
+
+// Lays out the boxes for a narrow window of `bredd` twips, the wide one
+// beyond it; returns the window's height.
+double FrmRedigera::placeraRutor(double bredd)
+{
     mBredd[0] = bredd;
 
     Twips::setTop(labRubrik[0], Twips::Height(labRubrik[0]) / 2);
@@ -204,33 +242,12 @@ void FrmRedigera::placeraKontroller(QWidget* skrivIn)
             left += knapp * 4 / 3;
         }
     }
-
-    const double skaermBredd = Skaerm::Width();
-    const double top = skrivIn ? Twips::fraanPixlar(skrivIn->mapToGlobal(QPoint(0, 0)).y()) : 0;
-    const QWidget* lista = kontrollIFoenster(skrivIn, "lstSkrivIn");
-    const double listTop = lista ? Twips::fraanPixlar(lista->mapToGlobal(QPoint(0, 0)).y()) : top;
-    // The wide window ends at the right edge of the screen.
-    move(Twips::tillPixlar(std::max(0.0, skaermBredd - mBredd[1])), Twips::tillPixlar(listTop));
-    setFixedSize(Twips::tillPixlar(m_glosorMedLjud ? mBredd[1] : mBredd[0]), Twips::tillPixlar(hoejd));
-
-    const QSize bakgrund(Twips::tillPixlar(2 * mBredd[1]), Twips::tillPixlar(hoejd));
-    imaRekord->setPixmap(m_glosorMedLjud ? frmBilder().imaLjud(bakgrund) : frmBilder().imaBkg(bakgrund));
-    imaRekord->setGeometry(QRect(QPoint(), bakgrund));
-    imaRekord->lower();
-
-    if (m_glosorMedLjud) {
-        VisaMun(skrivIn);
-        txtRedigera[1]->setReadOnly(true);
-        txtRedigera[3]->setReadOnly(true);
-        for (int i = 0; i < 2; ++i)
-            for (QPushButton* k : {comBlaeddra[i], comLyssna[i], comTaBort[i], comKlipp[i]})
-                k->show();
-    }
+    return hoejd;
 }
 
 void FrmRedigera::VisaMun(QWidget* skrivIn)
 {
-    const QSize storlek = FrmBilder::egenStorlek("imaMun");
+    const QSize storlek = Munbild::storlek();
     imaMun->setPixmap(frmBilder().imaMun(storlek));
     imaMun->resize(storlek);
     // The same place on the screen as the editor's mouth picture.

@@ -33,6 +33,7 @@ protected:
 private:
     void Form_Load(QWidget* skrivIn);
     void placeraKontroller(QWidget* skrivIn);
+    double placeraRutor(double bredd);
     void chkVisaUttal_Click();
     void txtRedigera_Change();
     void txtRedigera_Click(int index);

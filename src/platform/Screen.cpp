@@ -47,6 +47,16 @@ int GetSystemMetrics(int index)
     }
 }
 
+QRect anvaendbarYta(const QWidget* aegare)
+{
+    if (testStorlek().isValid())
+        return QRect(QPoint(0, 0), testStorlek());
+    QScreen* s = aegare ? aegare->window()->screen() : nullptr;
+    if (!s)
+        s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(QPoint(0, 0), storlekPixlar());
+}
+
 void SetCursorPos(int x, int y)
 {
     const QSize s = storlekPixlar();

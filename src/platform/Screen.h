@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -20,6 +21,11 @@ double Height();
 // The usable area of a full-screen window in pixels: index 16 its width,
 // index 17 its height (the screen less panels and the window's border).
 int GetSystemMetrics(int index);
+
+// The area a window of `aegare` may cover, in screen pixels: the available
+// area (the screen less panels) of the screen the owner's window stands on,
+// or the whole screen a test pretends.
+QRect anvaendbarYta(const QWidget* aegare);
 
 // Moves the mouse pointer; positions beyond the screen end at its edge.
 void SetCursorPos(int x, int y);

@@ -3,6 +3,7 @@
 #include "common/ModPluvo.h"
 #include "common/Program.h"
 #include "platform/SettingsStore.h"
+#include "platform/Skaermgraens.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -36,6 +37,7 @@ QString faktorText(float faktor)
 FrmAvancerat::FrmAvancerat(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmAvancerat");
+    Skaermgraens::haallInom(this);
     setModal(true);
     setWindowTitle(Program::Titel + " - Talsyntes");
 

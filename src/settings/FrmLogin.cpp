@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "platform/Skaermgraens.h"
 #include "settings/Laasregler.h"
 
 #include <QLabel>
@@ -27,6 +28,7 @@ constexpr double KnappHoejd = 390;
 FrmLogin::FrmLogin(QWidget* aegare) : QDialog(aegare)
 {
     setObjectName("frmLogin");
+    Skaermgraens::haallInom(this);
     setModal(true);
     setFixedSize(Twips::tillPixlar(Bredd), Twips::tillPixlar(Hoejd));
 

@@ -3,6 +3,7 @@
 #include "common/FrmBilder.h"
 #include "common/FrmSplash.h"
 #include "common/ModPluvo.h"
+#include "common/Munbild.h"
 #include "common/Program.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
@@ -266,8 +267,7 @@ void FrmPluvo::placeraEfterYtan()
         (Twips::Top(imaRam[2]) - (Twips::Top(labFoerklaring[0]) + Twips::Height(labFoerklaring[0]))) / 2 - 144));
     PlaceraTavla();
 
-    Twips::setHeight(imaMun, Twips::Height(picUpp) * 9 / 20);
-    Twips::setWidth(imaMun, Twips::Height(imaMun) * 2);
+    imaMun->resize(Munbild::storlek());
     PlaceraMunAkt();
 }
 
@@ -290,9 +290,9 @@ void FrmPluvo::haemtaBilder()
     for (size_t i = 0; i < imaRam.size(); ++i)
         imaRam[i]->setPixmap(bilder.imaRam(int(i)));
     m_egenPekare = bilder.egenPekare();
-    constexpr int Pilstorlek = 48;
-    for (Etikett* pil : {picUpp, picNer})
-        pil->resize(Pilstorlek, Pilstorlek);
+    const int pil = Twips::tillPixlar(Munbild::PilHoejd);
+    for (Etikett* bild : {picUpp, picNer})
+        bild->resize(pil, pil);
     picUpp->setPixmap(bilder.picUpp(picUpp->size()));
     picNer->setPixmap(bilder.picNer(picNer->size()));
     imaMun->setPixmap(bilder.imaMun());

@@ -5,12 +5,12 @@
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
 #include "support/Skaermbild.h"
+#include "support/Skrivbord.h"
 #include "support/TestSupport.h"
 #include "trainer/FrmPluvo.h"
 #include "trainer/TangentFaangare.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
@@ -18,7 +18,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,14 +26,6 @@
 using namespace TestSupport;
 
 namespace {
-
-const char* const Inifraan = "PLUVO_SKRIVBORD";
-const char* const MedHanterare = "PLUVO_FOENSTERHANTERARE";
-
-bool medHanterare()
-{
-    return qEnvironmentVariableIsSet(MedHanterare);
-}
 
 // One key through X, as a keyboard sends it; the window goes on handling
 // its events meanwhile, so a menu can open before the next key.
@@ -83,50 +74,27 @@ void medNaestaFoenster(QWidget* under, std::function<void(QWidget&)> goer)
     tittare->start(20);
 }
 
-class Skrivbord : public ::testing::TestWithParam<bool> {};
+class Skrivbordet : public ::testing::TestWithParam<bool> {};
 
 }  // namespace
 
-TEST_P(Skrivbord, TheWindowWorksOnTheDesktop)
+TEST_P(Skrivbordet, TheWindowWorksOnTheDesktop)
 {
-    if (qEnvironmentVariableIsSet(Inifraan))
+    if (Skrivbord::inifraan())
         GTEST_SKIP() << "inside the desktop";
-    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
-    if (xvfb.isEmpty() || QStandardPaths::findExecutable("openbox").isEmpty()
-        || QStandardPaths::findExecutable("xdotool").isEmpty())
-        GTEST_SKIP() << "needs xvfb-run, openbox and xdotool";
-
-    QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
-    miljoe.insert(Inifraan, "1");
-    miljoe.insert("QT_QPA_PLATFORM", "xcb");
-    // The manager gets a moment to take the screen before the window opens.
-    QString skript = "\"$@\"";
-    if (GetParam()) {
-        miljoe.insert(MedHanterare, "1");
-        skript = "openbox >/dev/null 2>&1 & sleep 1; \"$@\"; rc=$?; kill $! 2>/dev/null; exit $rc";
-    }
-    QProcess desktop;
-    desktop.setProcessEnvironment(miljoe);
-    desktop.setProcessChannelMode(QProcess::MergedChannels);
-    desktop.start(xvfb, {"-a", "-s", "-screen 0 1024x768x24", "sh", "-c", skript, "sh",
-                         QCoreApplication::applicationFilePath(), "--gtest_filter=SkrivbordInifraan.*"});
-    const bool klar = desktop.waitForFinished(120000);
-    if (!klar)
-        desktop.kill();
-    ASSERT_TRUE(klar) << QString::fromLocal8Bit(desktop.readAll()).toStdString();
-    const QString utdata = QString::fromLocal8Bit(desktop.readAll());
-    EXPECT_EQ(desktop.exitCode(), 0) << utdata.toStdString();
-    EXPECT_TRUE(utdata.contains("[  PASSED  ] 2 tests")) << utdata.toStdString();
+    if (!Skrivbord::saknas().isEmpty())
+        GTEST_SKIP() << "needs " << Skrivbord::saknas().toStdString();
+    EXPECT_TRUE(Skrivbord::koer("SkrivbordInifraan.*", QSize(1024, 768), GetParam()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Hanterare, Skrivbord, ::testing::Bool(),
+INSTANTIATE_TEST_SUITE_P(Hanterare, Skrivbordet, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& fall) {
                              return fall.param ? "medOpenbox" : "utanFoensterhanterare";
                          });
 
 TEST(SkrivbordInifraan, TheWindowLiesOnTheScreenWithBothBandsAndTakesTheKeys)
 {
-    if (!qEnvironmentVariableIsSet(Inifraan))
+    if (!Skrivbord::inifraan())
         GTEST_SKIP() << "runs inside the desktop test";
     QTemporaryDir program;
     const QRect skaerm = QGuiApplication::primaryScreen()->geometry();
@@ -134,7 +102,7 @@ TEST(SkrivbordInifraan, TheWindowLiesOnTheScreenWithBothBandsAndTakesTheKeys)
     QCursor::setPos(skaerm.center());
     auto f = startaPaaSkrivbordet(program);
 
-    if (medHanterare()) {
+    if (Skrivbord::medHanterare()) {
         // The manager's frame and the granted size arrive in their own time.
         EXPECT_TRUE(QTest::qWaitFor([&] { return f->isMaximized() && f->frameGeometry() != f->geometry(); }, 10000));
         EXPECT_LT(f->geometry().top(), skaerm.height() / 10) << "a caption bar, not lost off the screen";
@@ -171,7 +139,7 @@ TEST(SkrivbordInifraan, TheWindowLiesOnTheScreenWithBothBandsAndTakesTheKeys)
 
 TEST(SkrivbordInifraan, KeysReachTheWindowAfterEveryWindowAndMenuCloses)
 {
-    if (!qEnvironmentVariableIsSet(Inifraan))
+    if (!Skrivbord::inifraan())
         GTEST_SKIP() << "runs inside the desktop test";
     QTemporaryDir program;
     auto f = startaPaaSkrivbordet(program);
