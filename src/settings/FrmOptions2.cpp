@@ -311,7 +311,6 @@ void FrmOptions2::skapaStyrning()
                                 "i startläge");
     labIntervall = new QLabel("Intervall:", fraSample5a);
     labIntervall->setObjectName("labIntervall");
-    labIntervall->setToolTip("Kan även ökas med + och minskas med - under körning");
     cbxEnTangent = new QComboBox(fraSample5a);
     cbxEnTangent->setObjectName("cbxEnTangent");
     cbxEnTangent->setToolTip("Intervallets längd i sekunder");

@@ -57,12 +57,14 @@ void klickaMeny(QAction* post, bool vaelj)
         m->close();
 }
 
-void medModal(std::function<void(QWidget&)> goer)
+void medModal(std::function<void(QWidget&)> goer, std::function<bool(QWidget&)> redo)
 {
     auto* tittare = new QTimer;
     int kvar = 500;
-    QObject::connect(tittare, &QTimer::timeout, [tittare, goer, kvar]() mutable {
+    QObject::connect(tittare, &QTimer::timeout, [tittare, goer, redo, kvar]() mutable {
         QPointer<QWidget> w = QApplication::activeModalWidget();
+        if (w && redo && !redo(*w))
+            w = nullptr;
         if (!w && --kvar > 0)
             return;
         tittare->stop();

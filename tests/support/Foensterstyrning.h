@@ -26,8 +26,9 @@ void skrivIn(QWidget* w, const QString& text);
 // that their entries are brought up to date). The menus are closed again.
 void klickaMeny(QAction* post, bool vaelj = true);
 
-// Runs `goer` on the next modal window once it is up, then closes the
-// window if it is still open, so that no test waits in it.
-void medModal(std::function<void(QWidget&)> goer);
+// Runs `goer` on the next modal window once it is up (and `redo` holds for
+// it, when given), then closes the window if it is still open, so that no
+// test waits in it.
+void medModal(std::function<void(QWidget&)> goer, std::function<bool(QWidget&)> redo = {});
 
 }  // namespace TestSupport

@@ -4,6 +4,7 @@
 // as the program does, splash included, and drive it with X's own keys.
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
+#include "support/Foensterstyrning.h"
 #include "support/Skaermbild.h"
 #include "support/Skrivbord.h"
 #include "support/TestSupport.h"
@@ -20,7 +21,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -57,21 +57,7 @@ std::unique_ptr<FrmPluvo> startaPaaSkrivbordet(const QTemporaryDir& program)
 // own event loop, as the window that opened it waits.
 void medNaestaFoenster(QWidget* under, std::function<void(QWidget&)> goer)
 {
-    auto* tittare = new QTimer;
-    QObject::connect(tittare, &QTimer::timeout, [tittare, under, goer, kvar = 500]() mutable {
-        QWidget* w = QApplication::activeModalWidget();
-        const bool uppe = w && w != under && w->isActiveWindow();
-        if (!uppe && --kvar > 0)
-            return;
-        tittare->stop();
-        tittare->deleteLater();
-        if (!uppe) {
-            ADD_FAILURE() << "no window opened with the keyboard";
-            return;
-        }
-        goer(*w);
-    });
-    tittare->start(20);
+    medModal(std::move(goer), [under](QWidget& w) { return &w != under && w.isActiveWindow(); });
 }
 
 class Skrivbordet : public ::testing::TestWithParam<bool> {};
