@@ -9,6 +9,7 @@
 #include "settings/Instaellningsfoenster.h"
 #include "settings/Stilmarkoer.h"
 #include "support/Foensterstyrning.h"
+#include "support/Skaermbild.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -305,11 +306,8 @@ TEST_F(FrmOptions2Test, ChosenSampleIsMarkedVisiblyAndKeepsItsCaptionWhole)
         const QColor bakgrund = faergSchema(i)->bakgrund;
         const auto kontrast = [&](QPoint fraan, QPoint steg) {
             int stoersta = 0;
-            for (QPoint p = fraan; r.contains(p) && (p - fraan).manhattanLength() < 10; p += steg) {
-                const QColor c = med.pixelColor(p);
-                stoersta = std::max(stoersta, std::abs(c.red() - bakgrund.red()) + std::abs(c.green() - bakgrund.green()) +
-                                                  std::abs(c.blue() - bakgrund.blue()));
-            }
+            for (QPoint p = fraan; r.contains(p) && (p - fraan).manhattanLength() < 10; p += steg)
+                stoersta = std::max(stoersta, skillnad(med.pixel(p), bakgrund.rgb()));
             return stoersta;
         };
         const int mitt = r.top() + (rubrik + r.height()) / 2;
