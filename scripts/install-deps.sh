@@ -7,7 +7,9 @@ pkgs=(build-essential cmake ninja-build pkg-config
       libespeak-ng-dev espeak-ng-data libsndfile1-dev libsdl2-dev
       fonts-liberation2)
 if [ "${1:-}" = "--test" ]; then
-  pkgs+=(googletest libgtest-dev libbenchmark-dev poppler-utils xvfb xauth openbox xdotool x11-utils)
+  # DejaVu: a font whose size on the screen differs from Arial's, for the font tests.
+  pkgs+=(googletest libgtest-dev libbenchmark-dev poppler-utils xvfb xauth openbox xdotool x11-utils
+        fonts-dejavu-core)
 fi
 missing=()
 for p in "${pkgs[@]}"; do
