@@ -2,10 +2,10 @@
 
 #include "common/Ansi1252.h"
 #include "common/LoggbokFil.h"
+#include "platform/HelaFiler.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -55,14 +55,7 @@ bool skrivLoggbokFil(const QString& loggbok, const QDateTime& tidpunkt)
     if (!enhet)
         return false;
     const QByteArray bytes = ansiBytes(loggbokFilInnehaall(loggbok, tidpunkt));
-    QSaveFile fil(*enhet + loggbokFilnamn(tidpunkt));
-    if (!fil.open(QIODevice::WriteOnly))
-        return false;
-    if (fil.write(bytes) != bytes.size()) {
-        fil.cancelWriting();
-        return false;
-    }
-    return fil.commit();
+    return HelaFiler::skriv(*enhet + loggbokFilnamn(tidpunkt), bytes);
 }
 
 }  // namespace Diskett

@@ -6,33 +6,11 @@
 #include "common/TextConversion.h"
 #include "common/TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <algorithm>
 
 namespace {
 
 const QByteArray kRadslut("\r\n");
-
-// The whole file, or nothing with the status saying why. Only regular files
-// are opened, so a pipe or a device can never hold the read up.
-OevningsfilStatus laesBytes(const QString& soekvaeg, QByteArray& bytes)
-{
-    const QFileInfo info(soekvaeg);
-    if (soekvaeg.isEmpty() || !info.isFile())
-        return OevningsfilStatus::KundeInteOeppnas;
-    QFile fil(soekvaeg);
-    if (!fil.open(QIODevice::ReadOnly))
-        return OevningsfilStatus::KundeInteOeppnas;
-    if (fil.size() > StoerstaOevningsfil)
-        return OevningsfilStatus::KundeInteLaesas;
-    bytes = fil.read(StoerstaOevningsfil + 1);
-    if (fil.error() != QFileDevice::NoError || bytes.size() > StoerstaOevningsfil)
-        return OevningsfilStatus::KundeInteLaesas;
-    return OevningsfilStatus::Laest;
-}
 
 qsizetype foerstaRadbrytning(const QString& rad)
 {
@@ -54,12 +32,12 @@ QString OevningsHuvud()
 OevningsfilRader LaesOevningsfilRader(const QString& soekvaeg, const FraagaOmKonvertering& fraaga)
 {
     OevningsfilRader resultat;
-    QByteArray bytes;
-    resultat.status = laesBytes(soekvaeg, bytes);
+    const HelaFiler::LaestFil fil = HelaFiler::laes(soekvaeg, StoerstaOevningsfil);
+    resultat.status = fil.status;
     if (resultat.status != OevningsfilStatus::Laest)
         return resultat;
 
-    QStringList rader = delaIRader(avkodaTextfil(bytes));
+    QStringList rader = delaIRader(avkodaTextfil(fil.bytes));
     if (!rader.isEmpty()) {
         if (rader.first().startsWith(u'['))
             rader.removeFirst();
@@ -109,13 +87,7 @@ OevningsfilSkrivning SkrivOevningsfil(const QString& soekvaeg, const QStringList
         bytes += kodad.bytes + kRadslut;
     }
 
-    // Unbuffered, so a write the disk cuts short (full, or over a size
-    // limit) shows as a short count here instead of vanishing in a flush
-    // that commit() would not report, leaving a cut-off file.
-    QSaveFile fil(soekvaeg);
-    if (!fil.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || fil.write(bytes) != bytes.size() || !fil.commit()) {
+    if (!HelaFiler::skriv(soekvaeg, bytes, &resultat.orsak))
         resultat.fel = OevningsfilSkrivning::Fel::KundeInteSkriva;
-        resultat.orsak = fil.errorString();
-    }
     return resultat;
 }

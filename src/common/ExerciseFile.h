@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Uppgift.h"
+#include "platform/HelaFiler.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,11 +25,9 @@ constexpr int StoerstaAntalOevningsRader = 1000;
 // are read as they are.
 using FraagaOmKonvertering = std::function<bool()>;
 
-enum class OevningsfilStatus {
-    Laest,             // opened and read (it may hold no rows)
-    KundeInteOeppnas,  // missing, not a regular file, or no access
-    KundeInteLaesas,   // opened, but the read failed or the file is too large
-};
+// Read (it may hold no rows), could not be opened (missing, not a regular
+// file, no access), or could not be read (the read failed, or too large).
+using OevningsfilStatus = HelaFiler::Laesning;
 
 // The non-empty lines after the header test, unchanged but for the
 // conversion when it was asked for. The editor keeps them all as they are.

@@ -1,5 +1,6 @@
 #include "editor/FrmOptions1.h"
 
+#include "common/Instaellningsfel.h"
 #include "common/ModPluvo.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
@@ -111,16 +112,19 @@ void FrmOptions1::SparaUtskriftsval(int sida)
     if (sida != 1)
         return;
     ModPluvo& m = modPluvo();
+    QList<SettingsStore::Nyckelvaerde> aendrade;
     const int storlek = valdKnapp(optTeckensnitt);
     if (storlek >= 0 && storlek != m.UtskriftStorlek) {
         m.UtskriftStorlek = storlek;
-        SettingsStore::SaveSetting(QStringLiteral("Utskrift"), QStringLiteral("Storlek"), QString::number(storlek));
+        aendrade.append({QStringLiteral("Utskrift"), QStringLiteral("Storlek"), QString::number(storlek)});
     }
     const int ordning = valdKnapp(optOrdning);
     if (ordning >= 0 && ordning != m.UtskriftOrdning) {
         m.UtskriftOrdning = ordning;
-        SettingsStore::SaveSetting(QStringLiteral("Utskrift"), QStringLiteral("Ordning"), QString::number(ordning));
+        aendrade.append({QStringLiteral("Utskrift"), QStringLiteral("Ordning"), QString::number(ordning)});
     }
+    if (!aendrade.isEmpty() && !SettingsStore::SaveSettings(aendrade))
+        Instaellningsfel::visa(windowTitle(), Instaellningsfel::GaellerTillsAvslut);
 }
 
 void FrmOptions1::cmdOK_Click()

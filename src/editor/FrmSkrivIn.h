@@ -57,6 +57,7 @@ private:
     // that was cancelled or failed.
     bool SparaFoerst(const QString& fraaga, const QString& rubrik);
     void OeppnaOevning();
+    bool godtaOevningsfil(const QString& soekvaeg, const QString& rubrik);
     bool SparaOevning(const QString& soekvaeg);
     bool SparaSom();
     void VisaMarkering(int n);

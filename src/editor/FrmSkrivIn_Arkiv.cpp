@@ -107,6 +107,8 @@ void FrmSkrivIn::OeppnaOevning()
     if (!vald || vald->isEmpty())
         return;
     const QString soekvaeg = *vald;
+    if (!godtaOevningsfil(soekvaeg, QString::fromUtf8("Öppna")))
+        return;
     Katalog = HaemtaKatalog(soekvaeg);
 
     const QString foerra = TypNamn;
@@ -145,6 +147,15 @@ void FrmSkrivIn::OeppnaOevning()
     VisaMarkering(0);
 }
 
+// Any name can be typed in the dialogs; only exercise files are taken.
+bool FrmSkrivIn::godtaOevningsfil(const QString& soekvaeg, const QString& rubrik)
+{
+    if (AerOevningsfil(soekvaeg))
+        return true;
+    MsgBox(IngenOevningsfilText(soekvaeg), MsgKnappar::Ok, MsgIkon::Information, rubrik);
+    return false;
+}
+
 void FrmSkrivIn::KonverteraLista()
 {
     for (int i = 0; i < lstSkrivIn->count(); ++i)
@@ -158,6 +169,8 @@ void FrmSkrivIn::menSpara_Click()
 
 bool FrmSkrivIn::SparaOevning(const QString& soekvaeg)
 {
+    if (!godtaOevningsfil(soekvaeg, "Spara"))
+        return false;
     const OevningsfilSkrivning s = SkrivOevningsfil(soekvaeg, rader());
     if (!s.ok()) {
         if (s.radIndex >= 0)
@@ -189,6 +202,8 @@ bool FrmSkrivIn::SparaSom()
         return false;
 
     const QString soekvaeg = MedTypaendelse(svar->fil, ljud, svar->filterIndex);
+    if (!godtaOevningsfil(soekvaeg, "Spara som"))
+        return false;
     if (QFileInfo::exists(soekvaeg)
         && MsgBox(soekvaeg + QString::fromUtf8(" finns redan.") + CRLF + QString::fromUtf8("Vill du ersätta den?"),
                   MsgKnappar::JaNej, MsgIkon::Utropstecken, "Spara som", MsgSvar::Nej)
@@ -209,6 +224,8 @@ bool FrmSkrivIn::SparaSom()
 
 void FrmSkrivIn::menTaBort_Click()
 {
+    if (!godtaOevningsfil(AktuellFil, "Ta bort"))
+        return;
     if (MsgBox("Vill du ta bort " + AktuellFil, MsgKnappar::JaNejAvbryt, MsgIkon::Fraaga, "Ta bort", MsgSvar::Nej)
         != MsgSvar::Ja)
         return;

@@ -1,8 +1,11 @@
 #include "editor/Oevningslista.h"
 
 #include "common/OevningsNamn.h"
+#include "platform/SettingsStore.h"
 
 #include <QCollator>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRandomGenerator>
 
@@ -19,6 +22,11 @@ const std::array<const char*, 5> NyTexter{"&Rättstavning...", "&Ordkunskap...",
 
 // OevningsTyp of the save dialog's four-type filter, in filter order.
 constexpr std::array<int, 4> SparaSomTyper{1, 2, 3, 4};
+
+bool harTypaendelse(const QString& soekvaeg)
+{
+    return !OevningsTypFraanFil(soekvaeg).isEmpty() && soekvaeg.right(4).startsWith(u'.');
+}
 
 }  // namespace
 
@@ -67,12 +75,25 @@ int SparaSomFilterIndex(const QString& typNamn)
 
 QString MedTypaendelse(const QString& soekvaeg, bool glosorMedLjud, int filterIndex)
 {
-    if (!OevningsTypFraanFil(soekvaeg).isEmpty() && soekvaeg.right(4).startsWith(u'.'))
+    if (harTypaendelse(soekvaeg))
         return soekvaeg;
     int typ = 5;
     if (!glosorMedLjud)
         typ = SparaSomTyper[size_t(std::clamp(filterIndex, 1, int(SparaSomTyper.size())) - 1)];
     return soekvaeg + OevningsTypAendelse(typ);
+}
+
+bool AerOevningsfil(const QString& soekvaeg)
+{
+    const QString installningar = QFileInfo(SettingsStore::filnamn()).canonicalFilePath();
+    return harTypaendelse(soekvaeg)
+           && (installningar.isEmpty() || QFileInfo(soekvaeg).canonicalFilePath() != installningar);
+}
+
+QString IngenOevningsfilText(const QString& soekvaeg)
+{
+    return QDir::toNativeSeparators(soekvaeg) + QString::fromUtf8(" är ingen övningsfil.\r\n")
+           + QString::fromUtf8("Övningar har ändelsen .rtt, .ord, .glo, .gls eller .tst.");
 }
 
 QString NyTypNamn(int index)

@@ -28,6 +28,14 @@ int SparaSomFilterIndex(const QString& typNamn);
 // the filter chosen in the save dialog.
 QString MedTypaendelse(const QString& soekvaeg, bool glosorMedLjud, int filterIndex);
 
+// The editor opens, saves and deletes only exercise files: a path ending in
+// one of the five endings that is not the program's settings file under
+// another name (a link to it). The dialogs let any name be typed.
+bool AerOevningsfil(const QString& soekvaeg);
+
+// What the teacher is told of a path that is no exercise file.
+QString IngenOevningsfilText(const QString& soekvaeg);
+
 // The type name of the editor's "Ny" menu entry 0..4 (Rättstavning,
 // Ordkunskap, Glosor, Glosor med ljud, Övrigt) and that entry's caption.
 QString NyTypNamn(int index);

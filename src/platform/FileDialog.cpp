@@ -35,6 +35,10 @@ QStringList qtFilter(const QString& filter)
 
 void foerbered(QFileDialog& dialog, const QStringList& filter, int filterIndex, const QString& knapp)
 {
+    // The dialogs choose a file; they never rename, delete or make one, as
+    // Qt's own dialog otherwise offers (a pupil could remove the settings
+    // and so their lock). A desktop's own dialog may offer it regardless.
+    dialog.setOptions(QFileDialog::ReadOnly | QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(filter);
     if (filterIndex >= 1 && filterIndex <= filter.size())
         dialog.selectNameFilter(filter[filterIndex - 1]);
@@ -74,9 +78,9 @@ std::optional<SparaDialogSvar> VisaSparaDialog(const SparaDialogAnrop& anrop)
     QFileDialog dialog(QApplication::activeWindow(), "Spara som", anrop.startmapp);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filter = qtFilter(anrop.filter);
     foerbered(dialog, filter, anrop.filterIndex, "&Spara");
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!anrop.filnamn.isEmpty())
         dialog.selectFile(QDir(anrop.startmapp).filePath(anrop.filnamn));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -333,10 +333,9 @@ bool TextSpeaker::VaeljRoest(const TalRoest& roest)
     return false;
 }
 
-void TextSpeaker::SparaRoest(const QString& nyckel)
+bool TextSpeaker::SparaRoest(const QString& nyckel)
 {
-    if (TalsyntesFinns() && roest().giltig())
-        SettingsStore::SaveSetting(RoestSektion, nyckel, roest().RoestNamn());
+    return TalsyntesFinns() && roest().giltig() && SettingsStore::SaveSetting(RoestSektion, nyckel, roest().RoestNamn());
 }
 
 bool TextSpeaker::HaemtaRoest(const QString& nyckel)

@@ -57,8 +57,9 @@ public:
     TalRoest Roest(int index) const;
     TalRoest AktuellRoest() const;
     bool VaeljRoest(const TalRoest& roest);
-    // Stores the current voice's name under the key in the settings file.
-    void SparaRoest(const QString& nyckel);
+    // Stores the current voice's name under the key in the settings file;
+    // false when there is no voice to store or it could not be stored.
+    bool SparaRoest(const QString& nyckel);
     // Selects the voice stored under the key; false when it cannot. With
     // nothing stored, a Swedish voice is chosen and that counts as success.
     bool HaemtaRoest(const QString& nyckel);

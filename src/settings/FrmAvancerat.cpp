@@ -1,5 +1,6 @@
 #include "settings/FrmAvancerat.h"
 
+#include "common/Instaellningsfel.h"
 #include "common/ModPluvo.h"
 #include "common/Program.h"
 #include "platform/SettingsStore.h"
@@ -113,7 +114,8 @@ void FrmAvancerat::OKButton_Click()
     ModPluvo& m = modPluvo();
     m.TspKorr = float(sldTspKorr[1]->value() / 100.0);
     m.Tsp2Korr = float(sldTspKorr[0]->value() / 100.0);
-    SettingsStore::SaveSetting("Ljud", "tsp_korr", faktorText(m.TspKorr));
-    SettingsStore::SaveSetting("Ljud", "tsp2_korr", faktorText(m.Tsp2Korr));
+    if (!SettingsStore::SaveSettings(
+            {{"Ljud", "tsp_korr", faktorText(m.TspKorr)}, {"Ljud", "tsp2_korr", faktorText(m.Tsp2Korr)}}))
+        Instaellningsfel::visa(windowTitle(), Instaellningsfel::GaellerTillsAvslut);
     accept();
 }

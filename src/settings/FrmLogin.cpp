@@ -1,6 +1,7 @@
 #include "settings/FrmLogin.h"
 
 #include "common/FrmBilder.h"
+#include "common/Instaellningsfel.h"
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
 #include "platform/Clock.h"
@@ -123,13 +124,21 @@ void FrmLogin::cmdOK_Click()
         return;
     }
 
-    LaasOK = true;
-    m.InstLaast = (m.InstLaast + 1) & 1;
-    VisaLaasRubrik();
+    // The lock is the stored state: one that cannot be stored does not
+    // change, or the next start would undo it unseen.
+    const int nytt = (m.InstLaast + 1) & 1;
     const QDateTime nu = Klocka::Nu();
-    SettingsStore::SaveSetting("Visa", "Inst", QString::number(m.InstLaast));
-    SettingsStore::SaveSetting("Visa", "Namn", namn);
-    SettingsStore::SaveSetting("Visa", "Tid", Klocka::Datum(nu) + ' ' + Klocka::Tid(nu));
+    if (!SettingsStore::SaveSettings({{"Visa", "Inst", QString::number(nytt)},
+                                      {"Visa", "Namn", namn},
+                                      {"Visa", "Tid", Klocka::Datum(nu) + ' ' + Klocka::Tid(nu)}})) {
+        Instaellningsfel::visa(windowTitle(), nytt == 1 ? QStringLiteral("Inställningarna har inte låsts.")
+                                                        : QStringLiteral("Inställningarna är fortfarande låsta."));
+        reject();
+        return;
+    }
+    LaasOK = true;
+    m.InstLaast = nytt;
+    VisaLaasRubrik();
     done(QDialog::Accepted);
 }
 

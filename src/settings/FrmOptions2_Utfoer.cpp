@@ -4,6 +4,7 @@
 #include "settings/FrmOptions2.h"
 
 #include "common/Etikett.h"
+#include "common/Instaellningsfel.h"
 #include "common/ModPluvo.h"
 #include "common/Program.h"
 #include "common/SettingsRules.h"
@@ -117,15 +118,17 @@ void FrmOptions2::vaeljRoest(int nummer)
                Program::Titel);
         return;
     }
+    // A voice that could not be stored is not said to be; the failed write
+    // is reported with the rest of the page.
+    if (!kontroll->SparaRoest(nummer == 1 ? "MOLVI Pluvo" : "MOLVI Pluvo2"))
+        return;
     QString text;
     if (nummer == 1) {
-        kontroll->SparaRoest("MOLVI Pluvo");
         text = '"' + comRoester->currentText() + '"' +
                (modPluvo().TvaaRoester
                     ? QString::fromUtf8(" har sparats som röst 1\r\nsom används i menyer och till förklaringen.")
                     : QString::fromUtf8(" har sparats som röst."));
     } else {
-        kontroll->SparaRoest("MOLVI Pluvo2");
         text = '"' + comRoester2->currentText() + '"' +
                QString::fromUtf8(" har sparats som röst 2\r\nsom används till ordet.");
     }
@@ -211,14 +214,16 @@ void FrmOptions2::utfoerFilkatalog()
 
 void FrmOptions2::cmdApply_Click()
 {
-    UtfoerFlik(tbsOptions->currentIndex() + 1);
+    Instaellningsfel::medKontroll(windowTitle(), [this] { UtfoerFlik(tbsOptions->currentIndex() + 1); });
     m_frmPluvo.uppdatera();
 }
 
 void FrmOptions2::cmdOK_Click()
 {
-    for (int flik = 1; flik <= 6; ++flik)
-        UtfoerFlik(flik);
+    Instaellningsfel::medKontroll(windowTitle(), [this] {
+        for (int flik = 1; flik <= 6; ++flik)
+            UtfoerFlik(flik);
+    });
     accept();
 }
 

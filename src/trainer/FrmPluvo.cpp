@@ -2,6 +2,7 @@
 
 #include "common/FrmBilder.h"
 #include "common/FrmSplash.h"
+#include "common/Instaellningsfel.h"
 #include "common/ModPluvo.h"
 #include "common/Munbild.h"
 #include "common/Program.h"
@@ -204,6 +205,7 @@ void FrmPluvo::kopplaHaendelser()
 void FrmPluvo::Form_Load()
 {
     ModPluvo& m = modPluvo();
+    const int skrivfelFoere = SettingsStore::antalSkrivfel();
     setWindowTitle(Program::Rubrik());
     Twips::placera(this, 0, 0, Skaerm::Width(), Skaerm::Height());
     // The menu size is needed below; it is computed here rather than left
@@ -249,6 +251,13 @@ void FrmPluvo::Form_Load()
         if (m.TvaaRoester && !tspPluvo2.HaemtaRoest("MOLVI Pluvo2"))
             MsgBox(QString::fromUtf8("Kunde inte hämta röst 2"), MsgKnappar::Ok, MsgIkon::Utropstecken,
                    Program::Titel);
+    }
+
+    if (SettingsStore::iMinnet()) {
+        m_instaellningsfelSagt = true;
+        Instaellningsfel::visaIMinnet(Program::Titel);
+    } else if (SettingsStore::antalSkrivfel() > skrivfelFoere) {
+        saegOmInstaellningsfel();
     }
 
     for (size_t i = 0; i < imaMeny.size(); ++i)

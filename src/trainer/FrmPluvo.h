@@ -293,11 +293,16 @@ private:
     void placeraOm();
     void placeraMenyOm();
     void aatertaTangenterna();
+    void sparaAktuellOevning(const QString& soekvaeg);
+    void saegOmInstaellningsfel();
 
     QColor m_backColor;
     QCursor m_egenPekare;
     bool m_harAendratStorlek = false;
     bool m_utlagd = false;  // Form_Load has laid the window out
+    // The window's own settings writes are told of once in a program run:
+    // a pupil loads exercises all day.
+    bool m_instaellningsfelSagt = false;
     // Modal windows that have closed over this window; a key whose handler
     // opened one was let go over that window.
     int m_staengdaModaler = 0;

@@ -4,6 +4,7 @@
 
 #include "common/Diskett.h"
 #include "common/ExerciseFile.h"
+#include "common/Instaellningsfel.h"
 #include "common/ModPluvo.h"
 #include "common/OevningsNamn.h"
 #include "common/Program.h"
@@ -71,7 +72,7 @@ void FrmPluvo::LaesInOevning(const QString& Soekvaeg, bool FraanDialog)
     timglas.av();
 
     if (oeppnad && m.AntalOrd > 0) {
-        SettingsStore::SaveSetting("Aktuell", "Filnamn", Soekvaeg);
+        sparaAktuellOevning(Soekvaeg);
         AktuellSoekvaeg = Soekvaeg;
         // Always rewritten, also when the file name has no name part, so the
         // line never shows the previous exercise.
@@ -99,13 +100,28 @@ void FrmPluvo::LaesInOevning(const QString& Soekvaeg, bool FraanDialog)
             // Written only when there is something to empty, so a first
             // start leaves the key missing.
             if (!SettingsStore::GetSetting("Aktuell", "Filnamn", QString()).isEmpty())
-                SettingsStore::SaveSetting("Aktuell", "Filnamn", QString());
+                sparaAktuellOevning(QString());
         } else {
             HaemtaAktuellOevning();
         }
     }
 
     LaddarSparadOevning = false;
+}
+
+void FrmPluvo::sparaAktuellOevning(const QString& soekvaeg)
+{
+    if (!SettingsStore::SaveSetting("Aktuell", "Filnamn", soekvaeg))
+        saegOmInstaellningsfel();
+}
+
+// Said once the window stands; what start-up could not store is told then.
+void FrmPluvo::saegOmInstaellningsfel()
+{
+    if (!m_utlagd || m_instaellningsfelSagt)
+        return;
+    m_instaellningsfelSagt = true;
+    Instaellningsfel::visa(Program::Titel, Instaellningsfel::GaellerTillsAvslut);
 }
 
 void FrmPluvo::skrivLoggbokFil(bool& Cancel)

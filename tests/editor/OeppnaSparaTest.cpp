@@ -1,7 +1,10 @@
 // Opening exercise files and writing them back.
 #include "RedigerarFixtur.h"
 
+#include "platform/SettingsStore.h"
 #include "support/TestSupport.h"
+
+#include <QFile>
 
 using TestSupport::ansi;
 using TestSupport::lasFil;
@@ -107,4 +110,37 @@ TEST_F(RedigerarTest, TomSparadOevningKanInteSkrivasUt)
     klicka("comRedigera0");
     vaelj({"&Arkiv", "&Spara"});
     EXPECT_TRUE(aerPaa({"&Arkiv", "&Skriv ut"}));
+}
+
+TEST_F(RedigerarTest, OnlyExerciseFilesAreOpenedOrSavedNeverTheSettings)
+{
+    const QString installningar = SettingsStore::filnamn();
+    skrivFil(installningar, "[Visa]\r\nInst=1\r\n");
+    skrivFil(fil("anteckning.txt"), "text");
+    ASSERT_TRUE(QFile::link(installningar, fil("lenk.rtt")));
+    starta("rtt");
+    const auto vaegrat = [&](const QString& soekvaeg, const QString& rubrik) {
+        ASSERT_FALSE(meddelanden.empty());
+        EXPECT_EQ(meddelanden.back().text,
+                  soekvaeg + QString::fromUtf8(" är ingen övningsfil.\r\nÖvningar har ändelsen .rtt, .ord, .glo, "
+                                               ".gls eller .tst."));
+        EXPECT_EQ(meddelanden.back().rubrik, rubrik);
+        meddelanden.clear();
+    };
+    for (const QString& soekvaeg : {installningar, fil("anteckning.txt"), fil("lenk.rtt")}) {
+        oeppna(soekvaeg);
+        vaegrat(soekvaeg, QString::fromUtf8("Öppna"));
+        EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
+        EXPECT_FALSE(aerPaa({"&Arkiv", "&Ta bort"}));
+    }
+
+    uppgifter = {"ett"};
+    klicka("comRedigera0");
+    sparaSvar = SparaDialogSvar{fil("lenk.rtt"), 1};
+    vaelj({"&Arkiv", "S&para som..."});
+    vaegrat(fil("lenk.rtt"), "Spara som");
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - [namnlös]"));
+
+    EXPECT_EQ(lasFil(installningar), "[Visa]\r\nInst=1\r\n");
+    EXPECT_EQ(lasFil(fil("anteckning.txt")), "text");
 }

@@ -70,6 +70,22 @@ TEST_F(FrmOptions2Test, OpensModalOverItsOwnerAndClosesWithOk)
     EXPECT_EQ(aegare, f.get());
 }
 
+TEST_F(FrmOptions2Test, OkThatCannotStoreSaysSoOnceAndTheChangesHoldForTheRun)
+{
+    oeppna();
+    QTest::mouseClick(d->fraSample1[0], Qt::LeftButton);
+    flik(3);
+    klicka(d->chkPipLjud);
+    medFullDisk([&] { ok(); });
+    ASSERT_EQ(msgBox.anrop.size(), 1u);
+    EXPECT_TRUE(msgBox.anrop[0].text.startsWith(QString::fromUtf8("Inställningarna kunde inte sparas i ")));
+    EXPECT_TRUE(msgBox.anrop[0].text.endsWith(QString::fromUtf8("Ändringen gäller bara tills programmet avslutas.")));
+    EXPECT_EQ(msgBox.anrop[0].rubrik, QString::fromUtf8("Inställning"));
+    EXPECT_EQ(skrivna(), Nycklar());
+    EXPECT_EQ(f->BackColor(), QColor(0, 0, 0));
+    EXPECT_FALSE(modPluvo().PipVidFel);
+}
+
 TEST_F(FrmOptions2Test, UtfoerAppliesTheShownPageAndAvbrytOrEscNothingMore)
 {
     oeppna();

@@ -2,6 +2,8 @@
 #include "common/ModPluvo.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
+#include "support/Foensterstyrning.h"
+#include "support/LitenDisk.h"
 #include "support/TestSupport.h"
 #include "common/Diskett.h"
 #include "trainer/FrmPluvo.h"
@@ -144,6 +146,29 @@ TEST_F(LoggbokFilTest, MissingDisketteAnsweredNoKeepsTheProgramRunning)
     EXPECT_FALSE(Cancel);
     EXPECT_EQ(boxar.anrop.size(), 2u);
     EXPECT_EQ(QDir(saknas).entryList(QDir::Files), QStringList{"20240305_090807.slf"});
+}
+
+TEST_F(LoggbokFilTest, AFullDisketteAsksAndLeavesNoFile)
+{
+    TestSupport::LitenDisk disk(diskett, 4);
+    if (!disk.monterad())
+        GTEST_SKIP() << disk.fel.toStdString();
+    disk.fyll(0);
+    MsgBoxInspelare boxar(MsgSvar::Nej);
+    auto f = starta();
+    f->txtLoggbok.skrivGenomfoerd("09:09:00");
+
+    TestSupport::klickaMeny(f->menAvsluta);
+    ASSERT_EQ(boxar.anrop.size(), 1u);
+    EXPECT_EQ(boxar.anrop[0].text, Fraaga);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
+    EXPECT_EQ(filer(), QStringList{"fyllnad"});
+
+    boxar.svar = MsgSvar::Ja;
+    TestSupport::klickaMeny(f->menAvsluta);
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(filer(), QStringList{"fyllnad"});
 }
 
 TEST_F(LoggbokFilTest, MissingDisketteAnsweredYesEndsTheProgram)

@@ -9,11 +9,13 @@
 #include "settings/FrmLogin.h"
 #include "settings/Instaellningsfoenster.h"
 #include "support/Foensterstyrning.h"
+#include "support/LitenDisk.h"
 #include "support/TraeningsFixtur.h"
 #include "trainer/TangentFaangare.h"
 #include "viewers/FrmPluvoLoggbok.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -231,6 +233,36 @@ TEST_F(MenyradTest, LockingAndUnlockingWriteStateNameAndTime)
     EXPECT_EQ(SettingsStore::GetSetting("Visa", "Namn", ""), "Bo Ek");
     EXPECT_TRUE(meddelanden().isEmpty());
     Klocka::saettNuKaella({});
+}
+
+TEST_F(MenyradTest, ALockThatCannotBeStoredOnAFullDiskIsNotTaken)
+{
+    auto f = starta();
+    tryckTangent(*f, Qt::Key_F9);
+    const QString fil = SettingsStore::filnamn();
+    const QByteArray foere = lasFil(fil);
+    {
+        // Room for the locking program's own lock file, not for the new settings.
+        LitenDisk disk(QFileInfo(fil).absolutePath(), 5);
+        if (!disk.monterad())
+            GTEST_SKIP() << disk.fel.toStdString();
+        skrivFil(fil, foere);
+        disk.fyll(1);
+        laas(*f, "Eva Berg", QStringLiteral("Väv"));
+        ASSERT_EQ(meddelanden().size(), 1);
+        EXPECT_TRUE(meddelanden()[0].startsWith(QStringLiteral("Inställningarna kunde inte sparas i ")));
+        EXPECT_TRUE(meddelanden()[0].endsWith(QStringLiteral("Inställningarna har inte låsts.")));
+        EXPECT_EQ(m_msgBox.anrop[0].rubrik, QStringLiteral("Lås inställningar"));
+        EXPECT_EQ(lasFil(fil), foere);
+        EXPECT_EQ(modPluvo().InstLaast, 0);
+        oeppna(f->menLaas);
+        EXPECT_EQ(f->menLaas->text(), QStringLiteral("L&ås inställningar..."));
+        EXPECT_TRUE(f->menAendra->isEnabled());
+    }
+
+    // Once the file can be written, the same dialog locks.
+    laas(*f, "Eva Berg", QStringLiteral("Väv"));
+    EXPECT_EQ(SettingsStore::GetSetting("Visa", "Inst", ""), "1");
 }
 
 TEST_F(MenyradTest, TheFourthWrongCodeTakesTheLockAway)
