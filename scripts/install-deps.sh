@@ -7,7 +7,7 @@ pkgs=(build-essential cmake ninja-build pkg-config
       libespeak-ng-dev espeak-ng-data libsndfile1-dev libsdl2-dev
       fonts-liberation2)
 if [ "${1:-}" = "--test" ]; then
-  pkgs+=(googletest libgtest-dev libbenchmark-dev poppler-utils xvfb xauth openbox xdotool x11-utils)
+  pkgs+=(googletest libgtest-dev libbenchmark-dev poppler-utils xvfb xauth openbox xdotool x11-utils x11-xserver-utils)
 fi
 missing=()
 for p in "${pkgs[@]}"; do
