@@ -9,7 +9,7 @@ pkgs=(build-essential cmake ninja-build pkg-config
 if [ "${1:-}" = "--test" ]; then
   # DejaVu: a font whose size on the screen differs from Arial's, for the font tests.
   pkgs+=(googletest libgtest-dev libbenchmark-dev poppler-utils xvfb xauth openbox xdotool x11-utils
-        fonts-dejavu-core)
+        x11-xserver-utils fonts-dejavu-core)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

@@ -1,5 +1,6 @@
 #include "trainer/LetterBoard.h"
 
+#include "common/Kontrast.h"
 #include "common/ModPluvo.h"
 #include "common/Storleksanpassning.h"
 #include "common/TavlaLogik.h"
@@ -37,10 +38,14 @@ int ritadeBokstaever(const FrmPluvo& f)
     return std::clamp(f.OrdLaengd, 0, int(f.labOrd.size()));
 }
 
-// The background of a highlighted element: the system's button face.
-QColor knappyta()
+// The background of a highlighted element: the system's button face, or,
+// where the word's colour does not stand out on it (a yellow or white word
+// on a light desktop), the first shade from it towards the window's
+// background on which it does.
+QColor markering(const FrmPluvo& f)
 {
-    return QGuiApplication::palette().color(QPalette::Button);
+    return laesbarBakgrund(QGuiApplication::palette().color(QPalette::Button), f.BackColor(),
+                           f.labOrd[0]->ForeColor());
 }
 
 void markeraCell(FrmPluvo& f, Etikett* cell, bool markerad)
@@ -48,13 +53,13 @@ void markeraCell(FrmPluvo& f, Etikett* cell, bool markerad)
     cell->setBold(markerad);
     cell->setForeColor(markerad ? f.labOrd[0]->ForeColor() : modPluvo().MenyFaerg);
     cell->setBorderStyle(markerad ? 1 : 0);
-    cell->setBackColor(markerad ? knappyta() : f.BackColor());
+    cell->setBackColor(markerad ? markering(f) : f.BackColor());
 }
 
 void markeraBild(FrmPluvo& f, Etikett* bild, bool markerad)
 {
     bild->setBorderStyle(markerad ? 1 : 0);
-    bild->setBackColor(markerad ? knappyta() : f.BackColor());
+    bild->setBackColor(markerad ? markering(f) : f.BackColor());
 }
 
 }  // namespace

@@ -56,12 +56,24 @@ TangentFaangare::TangentFaangare(FrmPluvo* foenster, QWidget* yta) : QWidget(yta
 
 void TangentFaangare::keyPressEvent(QKeyEvent* e)
 {
-    // A repeat means the key is still held, even when its first press was
-    // handled before a window above this one closed.
-    if (e->isAutoRepeat())
-        m_foenster->TangentNere = true;
-    if (const int kod = tangentkod(e->key())) {
-        m_foenster->picTaTangent_KeyDown(kod);
+    const int utanTecken = tangentkod(e->key());
+    switch (m_haallen.tryckt(*e)) {
+    case HaallenTangent::Tryck::UpprepningEfterSlaepp:
+        // The release before this press let nothing go.
+        m_foenster->TangentNere = m_nereFoereSlaepp;
+        [[fallthrough]];
+    case HaallenTangent::Tryck::Upprepning:
+        // A held key keeps its guard, even when its first press was handled
+        // before a window above this one closed. The arrows, PageUp and F9
+        // set none, so a held arrow steps the board on and on.
+        if (!utanTecken)
+            m_foenster->TangentNere = true;
+        break;
+    case HaallenTangent::Tryck::Nytt:
+        break;
+    }
+    if (utanTecken) {
+        m_foenster->picTaTangent_KeyDown(utanTecken);
         return;
     }
     if (const int kod = styrkod(e->key())) {
@@ -75,10 +87,9 @@ void TangentFaangare::keyPressEvent(QKeyEvent* e)
 
 void TangentFaangare::keyReleaseEvent(QKeyEvent* e)
 {
-    // Qt reports a held key as release/press pairs; only the real release
-    // lets the key go.
-    if (e->isAutoRepeat())
+    if (!m_haallen.slaeppt(*e))
         return;
+    m_nereFoereSlaepp = m_foenster->TangentNere;
     if (const int kod = tangentkod(e->key()))
         m_foenster->picTaTangent_KeyUp(kod);
     else

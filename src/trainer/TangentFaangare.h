@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trainer/HaallenTangent.h"
+
 #include <QWidget>
 
 class FrmPluvo;
@@ -25,4 +27,8 @@ private:
     void skickaText(const QString& text);
 
     FrmPluvo* m_foenster;
+    HaallenTangent m_haallen;
+    // The window's guard as it stood before the last release let through,
+    // for a release that turns out to be a repeat's.
+    bool m_nereFoereSlaepp = false;
 };

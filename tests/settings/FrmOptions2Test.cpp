@@ -4,12 +4,14 @@
 
 #include "common/ColourSchemes.h"
 #include "common/Etikett.h"
+#include "common/Kontrast.h"
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
 #include "settings/Instaellningsfoenster.h"
 #include "settings/Stilmarkoer.h"
 #include "support/Foensterstyrning.h"
 #include "support/Skaermbild.h"
+#include "trainer/Stil.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -330,6 +332,20 @@ TEST_F(FrmOptions2Test, ChosenSampleIsMarkedVisiblyAndKeepsItsCaptionWhole)
         EXPECT_GT(kontrast({r.left(), mitt}, {1, 0}), 300);
         EXPECT_GT(kontrast({r.right(), mitt}, {-1, 0}), 300);
         EXPECT_GT(kontrast({r.center().x(), r.bottom()}, {0, -1}), 300);
+    }
+}
+
+TEST_F(FrmOptions2Test, EachSampleShowsItsExplanationAsReadableAsItsSchemeDoes)
+{
+    oeppna();
+    const Skaermbild bild = Skaermbild::avFoenster(d.get());
+    for (int i = 0; i < 6; ++i) {
+        SaettStil(i);
+        const double iFoenstret = kontrast(f->labFoerklaring[0]->ForeColor(), f->BackColor());
+        const QRect text = textenPaaSkaermen(d->labTal[size_t(i)]);
+        EXPECT_EQ(QColor(bild.bakgrund(text)), f->BackColor()) << i;
+        EXPECT_NEAR(bild.kontrast(text), iFoenstret, 0.05 * iFoenstret) << i;
+        EXPECT_GE(bild.kontrast(text), i == 3 || i == 5 ? 2.5 : 3) << i;
     }
 }
 

@@ -1,9 +1,13 @@
 #include "support/Skaermbild.h"
 
+#include "common/Kontrast.h"
+
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
+#include <QLabel>
 #include <QPixmap>
 #include <QScreen>
-#include <QWidget>
 
 namespace TestSupport {
 
@@ -15,6 +19,12 @@ int skillnad(QRgb a, QRgb b)
 QRect paaSkaermen(const QWidget* w)
 {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+QRect textenPaaSkaermen(const QLabel* l)
+{
+    const QRect text = QFontMetrics(l->font()).boundingRect(l->contentsRect(), int(l->alignment()), l->text());
+    return text.translated(l->mapToGlobal(QPoint(0, 0)));
 }
 
 Skaermbild Skaermbild::avFoenster(QWidget* foenster)
@@ -43,6 +53,27 @@ std::pair<int, int> Skaermbild::blaeck(const QRect& ruta, QRgb bakgrund) const
         }
     }
     return {topp, fot};
+}
+
+QRgb Skaermbild::bakgrund(const QRect& ruta) const
+{
+    QHash<QRgb, int> antal;
+    const QRect r = ruta & yta();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            ++antal[pixel({x, y})];
+    return antal.isEmpty() ? 0 : std::max_element(antal.cbegin(), antal.cend()).key();
+}
+
+double Skaermbild::kontrast(const QRect& ruta) const
+{
+    const QColor bak(bakgrund(ruta));
+    double stoerst = 1;
+    const QRect r = ruta & yta();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            stoerst = std::max(stoerst, ::kontrast(QColor(pixel({x, y})), bak));
+    return stoerst;
 }
 
 QList<int> Skaermbild::band(int x, QRgb faerg) const

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <utility>
 
+class QLabel;
 class QWidget;
 
 // What the screen shows, read by screen position: a window as it draws
@@ -16,8 +17,9 @@ namespace TestSupport {
 // differences.
 int skillnad(QRgb a, QRgb b);
 
-// Where a widget stands on the screen.
+// Where a widget stands on the screen, and where a label's text stands.
 QRect paaSkaermen(const QWidget* w);
+QRect textenPaaSkaermen(const QLabel* l);
 
 class Skaermbild {
 public:
@@ -30,6 +32,13 @@ public:
     // The first and last rows where what is drawn inside `ruta` differs
     // clearly from `bakgrund` (the top and foot of a letter); -1 for none.
     std::pair<int, int> blaeck(const QRect& ruta, QRgb bakgrund) const;
+
+    // The colour most of `ruta` shows: the background of what stands there.
+    QRgb bakgrund(const QRect& ruta) const;
+
+    // How well what is drawn in `ruta` stands out on that background: the
+    // contrast ratio of its most distinct pixel.
+    double kontrast(const QRect& ruta) const;
 
     // The unbroken runs of `faerg` down column `x`, from the top: their
     // lengths.

@@ -15,7 +15,7 @@ namespace Skrivbord {
 bool inifraan();
 bool medHanterare();
 
-// What is missing for a desktop (xvfb-run, openbox, xdotool, xprop),
+// What is missing for a desktop (xvfb-run, openbox, xdotool, xprop, xset),
 // empty when nothing is.
 QString saknas();
 

@@ -1,5 +1,5 @@
 // The training window on a real X server (Xvfb, 1024x768), with a window
-// manager (openbox) and without one. The outer test starts that desktop and
+// manager (openbox) and without one, and a key held down there. The outer test starts that desktop and
 // runs this program's inner tests on it; the inner tests start the window
 // as the program does, splash included, and drive it with X's own keys.
 #include "common/ModPluvo.h"
@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,8 +21,12 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <deque>
 
 using namespace TestSupport;
 
@@ -60,6 +65,22 @@ void medNaestaFoenster(QWidget* under, std::function<void(QWidget&)> goer)
     medModal(std::move(goer), [under](QWidget& w) { return &w != under && w.isActiveWindow(); });
 }
 
+// Holds a key down through X for two seconds, then lets it go; what the
+// window wrote meanwhile. The window meets each event as it comes, in an
+// event loop of its own as in the program (QTest::qWait would look only
+// every few milliseconds).
+QString haallIn(FrmPluvo& f, const QString& tangent)
+{
+    const qsizetype foere = f.txtLoggbok.text().size();
+    EXPECT_EQ(QProcess::execute("xdotool", {"keydown", tangent}), 0);
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(QProcess::execute("xdotool", {"keyup", tangent}), 0);
+    QTest::qWait(500);
+    return f.txtLoggbok.text().mid(foere);
+}
+
 class Skrivbordet : public ::testing::TestWithParam<bool> {};
 
 }  // namespace
@@ -77,6 +98,51 @@ INSTANTIATE_TEST_SUITE_P(Hanterare, Skrivbordet, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& fall) {
                              return fall.param ? "medOpenbox" : "utanFoensterhanterare";
                          });
+
+TEST(HaallenTangent, AHeldKeyTypesOnceWithoutRepetitionOnAQuietAndABusyDesktop)
+{
+    if (Skrivbord::inifraan())
+        GTEST_SKIP() << "inside the desktop";
+    if (!Skrivbord::saknas().isEmpty())
+        GTEST_SKIP() << "needs " << Skrivbord::saknas().toStdString();
+    EXPECT_TRUE(Skrivbord::koer("HaallenTangentInifraan.*", QSize(1024, 768), false));
+}
+
+TEST(HaallenTangentInifraan, AHeldLetterTypesOnceAndAHeldArrowStepsOn)
+{
+    if (!Skrivbord::inifraan())
+        GTEST_SKIP() << "runs inside the desktop test";
+    ASSERT_EQ(QProcess::execute("xset", {"r", "on"}), 0) << "the X server repeats held keys";
+    QTemporaryDir program;
+    auto f = startaPaaSkrivbordet(program);
+    ModPluvo& m = modPluvo();
+    m.TavlaPaa = true;  // the board, stepped by keys
+    m.MusStyrning = false;
+    laddaIn({rad("banan")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->isActiveWindow() && f->picTaTangent->hasFocus(); }, 5000));
+    xTangent("Return");  // "Pluvo"
+    xTangent("Return");  // the word hides
+    xTangent("b");
+    ASSERT_EQ(m.Tillstaand, PluvoSkriver);
+
+    m.SpaerraRepetition = false;
+    EXPECT_GE(haallIn(*f, "x").count('x'), 10) << "with repetition on";
+    m.SpaerraRepetition = true;
+    EXPECT_EQ(haallIn(*f, "x"), "\\x") << "on a quiet machine";
+    std::deque<QProcess> slingor(size_t(QThread::idealThreadCount()));  // every core kept busy
+    for (QProcess& slinga : slingor)
+        slinga.start("sh", {"-c", "while :; do :; done"});
+    EXPECT_EQ(haallIn(*f, "x"), "\\x") << "with every core busy";
+    for (QProcess& slinga : slingor) {
+        slinga.kill();
+        slinga.waitForFinished();
+    }
+
+    // The marker runs from the upper row's left to its right end.
+    xTangent("Up");
+    haallIn(*f, "Right");
+    EXPECT_TRUE(f->labSiffertavla[14]->Bold());
+}
 
 TEST(SkrivbordInifraan, TheWindowLiesOnTheScreenWithBothBandsAndTakesTheKeys)
 {

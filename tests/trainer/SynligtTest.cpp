@@ -1,8 +1,9 @@
 // What the pupil sees of the training window, measured where it is drawn:
 // the word and its explanation each on one line, the wrong-letter mark and
-// the cursor bar at the letter being typed, both bands whole, a menu bar
-// that can be read in every colour scheme, and one-key scanning that goes
-// on after a message is closed with a click.
+// the cursor bar at the letter being typed, both bands whole, every text,
+// the letter board's marker and the menu bar readable in every colour
+// scheme, and one-key scanning that goes on after a message is closed with
+// a click.
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Screen.h"
@@ -13,7 +14,6 @@
 #include "trainer/TangentFaangare.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -135,28 +135,15 @@ TEST(Menyrad, EveryColourSchemeLeavesTheMenuBarAndItsMenusReadable)
         auto f = startaTraeningsfoenster(mapp.path());
         QMenuBar* rad = f->menyrad;
 
-        // The most a menu's text differs from the background around it,
-        // the colour most of the entry's place shows.
+        // How well a menu's text stands out where it is drawn.
         const auto kontrast = [](QWidget* w, const QRect& ruta) {
-            const Skaermbild bild = Skaermbild::avFoenster(w);
-            QList<QRgb> pixlar;
-            for (int y = ruta.top(); y <= ruta.bottom(); ++y)
-                for (int x = ruta.left(); x <= ruta.right(); ++x)
-                    pixlar << bild.pixel(w->mapToGlobal(QPoint(x, y)));
-            QHash<QRgb, int> antal;
-            for (QRgb p : pixlar)
-                ++antal[p];
-            const QRgb bakgrund = std::max_element(antal.cbegin(), antal.cend()).key();
-            int stoerst = 0;
-            for (QRgb p : pixlar)
-                stoerst = std::max(stoerst, skillnad(p, bakgrund));
-            return stoerst;
+            return Skaermbild::avFoenster(w).kontrast(ruta.translated(w->mapToGlobal(QPoint(0, 0))));
         };
-        EXPECT_GT(kontrast(rad, rad->actionGeometry(f->menVerktyg->menuAction())), 300) << "scheme " << schema;
+        EXPECT_GE(kontrast(rad, rad->actionGeometry(f->menVerktyg->menuAction())), 4.5) << "scheme " << schema;
 
         QTest::mouseClick(rad, Qt::LeftButton, {}, rad->actionGeometry(f->menVerktyg->menuAction()).center());
         ASSERT_TRUE(QTest::qWaitFor([&] { return f->menVerktyg->isVisible(); }, 2000));
-        EXPECT_GT(kontrast(f->menVerktyg, f->menVerktyg->actionGeometry(f->menLoggbok)), 300) << "scheme " << schema;
+        EXPECT_GE(kontrast(f->menVerktyg, f->menVerktyg->actionGeometry(f->menLoggbok)), 4.5) << "scheme " << schema;
         QTest::keyClick(f->menVerktyg, Qt::Key_Escape);
     }
 }
@@ -187,4 +174,38 @@ TEST(EnTangent, ScanningGoesOnAfterTheSummaryIsClosedByAClick)
     ASSERT_EQ(modPluvo().Tillstaand, Huvudmeny);
     ASSERT_EQ(f->MenyMarkoer, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return f->MenyMarkoer == 1; }, 6000)) << "the scan stood still";
+}
+
+TEST(Faergschema, EveryTextAndTheBoardsMarkerCanBeReadInEveryScheme)
+{
+    QTemporaryDir mapp;
+    for (int schema = 0; schema < 6; ++schema) {
+        nyStart();
+        skrivInstaellning("Utseende", "Stil", QString::number(schema));
+        skrivInstaellning("Styrning", "Alternativ", "2");  // the board, stepped by keys
+        auto f = startaTraeningsfoenster(mapp.path());
+        laddaIn({rad("banan", "ett husdjur som jamar")});
+        // The pale blue of blue on yellow and blue on white is held lower.
+        const double kraevs = schema == 3 || schema == 5 ? 2.5 : 3;
+        const Skaermbild meny = Skaermbild::avFoenster(f.get());
+        EXPECT_GE(meny.kontrast(textenPaaSkaermen(f->labAktuell)), kraevs) << "scheme " << schema;
+        for (size_t i = 1; i < f->labMenyVal.size(); ++i)  // item 0 is highlighted
+            EXPECT_GE(meny.kontrast(textenPaaSkaermen(f->labMenyVal[i])), kraevs) << "scheme " << schema;
+
+        tryckTangent(*f, Qt::Key_Return);  // "Pluvo": the marker on the next picture
+        const Skaermbild paaBild = Skaermbild::avFoenster(f.get());
+        tryckTangent(*f, Qt::Key_Right);   // and onto "a"
+        const Skaermbild bild = Skaermbild::avFoenster(f.get());
+        QRect foerklaring;
+        for (const Etikett* e : f->labFoerklaring)
+            foerklaring |= textenPaaSkaermen(e);
+        EXPECT_GE(bild.kontrast(textenPaaSkaermen(f->labMeny)), kraevs) << "scheme " << schema;
+        EXPECT_GE(bild.kontrast(foerklaring), kraevs) << "scheme " << schema;
+        EXPECT_GE(bild.kontrast(textenPaaSkaermen(f->labSiffertavla[1])), kraevs) << "scheme " << schema;
+        const QRect markerad = textenPaaSkaermen(f->labSiffertavla[0]);
+        EXPECT_GE(bild.kontrast(markerad), 3) << "scheme " << schema;
+        // The marked picture lies on the marked cell's background.
+        EXPECT_EQ(paaBild.pixel(paaSkaermen(f->picNaesta).topLeft() + QPoint(2, 2)), bild.bakgrund(markerad))
+            << "scheme " << schema;
+    }
 }

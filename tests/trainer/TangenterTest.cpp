@@ -35,6 +35,27 @@ void haallNere(FrmPluvo& f, Qt::Key tangent, const QString& text, int upprepning
     QApplication::sendEvent(f.picTaTangent, &slaepp);
 }
 
+// A key held `upprepningar` times as X gives it to a busy program: each
+// repeat a plain release and press stamped with one and the same time.
+void haallNereSomX(FrmPluvo& f, Qt::Key tangent, const QString& text, int upprepningar)
+{
+    static quint64 tid = 1000;
+    const auto skicka = [&](QEvent::Type typ) {
+        QKeyEvent e(typ, tangent, Qt::NoModifier, text);
+        e.setTimestamp(tid);
+        QApplication::sendEvent(f.picTaTangent, &e);
+    };
+    tid += 1000;
+    skicka(QEvent::KeyPress);
+    for (int i = 0; i < upprepningar; ++i) {
+        tid += 40;
+        skicka(QEvent::KeyRelease);
+        skicka(QEvent::KeyPress);
+    }
+    tid += 40;
+    skicka(QEvent::KeyRelease);
+}
+
 }  // namespace
 
 TEST_F(Tangenter, HeldKeyTypesOnceWithTheRepetitionGuard)
@@ -47,6 +68,8 @@ TEST_F(Tangenter, HeldKeyTypesOnceWithTheRepetitionGuard)
     EXPECT_FALSE(f->TangentNere);
     haallNere(*f, Qt::Key_A, "a", 0);
     EXPECT_EQ(synligtOrd(), "aa__");
+    haallNereSomX(*f, Qt::Key_A, "a", 3);
+    EXPECT_EQ(synligtOrd(), "aaa_");
 
     // While a key is held, the one-key scan's Space is dropped too.
     QKeyEvent tryckB(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x", false);
