@@ -43,8 +43,9 @@ void FrmPluvo::StartaOevning()
     ModPluvo& m = modPluvo();
     const bool pluvoEllerTest = m.Tillstaand == PluvoVisar || m.Tillstaand == TestVisar;
 
-    // Rows without a word have nothing to show or type and are left out;
-    // Omvänd and Test take only the rows that have an explanation.
+    // Rows without a word have nothing to show or type and are left out, as
+    // are rows too long to lay out; Omvänd and Test take only the rows that
+    // have an explanation.
     Koerlista lista = byggKoerlista(m.OevningsOrdlista, m.Tillstaand, Omvaend);
     m.Ordlista = std::move(lista.rader);
     OmgaangStorlek = int(m.Ordlista.size());
@@ -52,7 +53,8 @@ void FrmPluvo::StartaOevning()
 
     if (OmgaangStorlek < 1) {
         // Only rows lacking an explanation: the pupil is told so; otherwise
-        // the exercise holds no word that can be run at all.
+        // the exercise holds no word that can be run at all (none, or only
+        // ones too long for the screen).
         if (lista.utanFoerklaring > 0)
             VisaMeddelande(QString::fromUtf8(" Förklaringar saknas. "));
         else

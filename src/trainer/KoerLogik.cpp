@@ -20,6 +20,11 @@ Uppgift omvaend(const Uppgift& rad)
 
 }  // namespace
 
+bool RadFaarPlats(const Uppgift& rad)
+{
+    return rad.Ord.size() <= EtiketterPerText && rad.Foerklaring.size() <= EtiketterPerText;
+}
+
 Koerlista byggKoerlista(const Uppgiftslista& oevning, int tillstaand, bool omvaendKoerning)
 {
     const bool baraMedFoerklaring = omvaendKoerning || tillstaand == TestVisar;
@@ -32,8 +37,9 @@ Koerlista byggKoerlista(const Uppgiftslista& oevning, int tillstaand, bool omvae
             continue;
         }
         Uppgift koerRad = omvaendKoerning ? omvaend(rad) : rad;
-        if (koerRad.Ord.isEmpty())
-            continue;  // nothing to show or type
+        // Nothing to show or type, or more than the screen can lay out.
+        if (koerRad.Ord.isEmpty() || !RadFaarPlats(koerRad))
+            continue;
         resultat.rader.push_back(std::move(koerRad));
     }
     return resultat;

@@ -19,11 +19,20 @@ struct Koerlista {
     int utanFoerklaring = 0;
 };
 
+// The training window lays a word out on 101 letter labels and an
+// explanation on as many character labels (elements 0 to 100).
+constexpr int EtiketterPerText = 101;
+
+// Whether the row's word and explanation each fit on their labels. A row
+// that does not cannot be shown and takes no part in a run; the exercise
+// itself keeps it.
+bool RadFaarPlats(const Uppgift& rad);
+
 // Builds the run list from the loaded rows. A Normal Pluvo or Läs run takes
 // every row; Omvänd and Test take the rows with an explanation, Omvänd with
 // word and explanation (and their pronunciations) exchanged. A row that would
-// have nothing to type is left out too, but not counted as lacking an
-// explanation.
+// have nothing to type, or that does not fit on the labels, is left out too,
+// but not counted as lacking an explanation.
 Koerlista byggKoerlista(const Uppgiftslista& oevning, int tillstaand, bool omvaend);
 
 // A uniform random number in [0, 1).

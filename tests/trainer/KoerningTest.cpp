@@ -6,6 +6,7 @@
 #include "support/TraeningsFixtur.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,18 @@ using namespace TestSupport;
 namespace {
 
 class Koerning : public KoerningsFixtur {};
+
+// Runs of an exercise fetched through the on-screen menus.
+class KoerningAvFil : public OevningsmappFixtur {};
+
+// The letters of the word on screen.
+QString visatOrd(const FrmPluvo& f)
+{
+    QString text;
+    for (int i = 0; i < f.OrdLaengd; ++i)
+        text += f.labOrd[size_t(i)]->isHidden() ? QString() : f.labOrd[size_t(i)]->Caption();
+    return text;
+}
 
 }  // namespace
 
@@ -245,6 +258,48 @@ TEST_F(Koerning, ExerciseWithoutAnyWordShowsItsMessage)
     starta({rad("", "förklaring"), rad("hund")}, TestVisar);
     EXPECT_EQ(meddelanden.texter, QStringList{" Förklaringar saknas. "});
     EXPECT_EQ(logg(), "");
+}
+
+TEST_F(Koerning, RowsTooLongForTheLettersAreLeftOut)
+{
+    // 101 characters fill the labels; one more, in the word or in the
+    // explanation, does not fit.
+    const QString fullt(101, u'a');
+    starta({rad(fullt + "a"), rad("hund", fullt + "f"), rad(fullt, fullt)}, PluvoVisar);
+    EXPECT_TRUE(meddelanden.texter.isEmpty());
+    EXPECT_EQ(synligtOrd(), fullt);
+    EXPECT_EQ(foerklaring(), fullt);
+    EXPECT_EQ(logg(), "Pluvo - Antal ord: 1 - " + Tid + CRLF);
+
+    meddelanden.texter.clear();
+    starta({rad(fullt + "a"), rad("hund", fullt + "f")}, Laeser);
+    EXPECT_EQ(meddelanden.texter, QStringList{"Övningen innehåller inga godkända ord"});
+    EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
+    EXPECT_EQ(logg(), "");
+}
+
+TEST_F(KoerningAvFil, AHugeWordIsLeftOutAndTheOtherRunsAtOnce)
+{
+    skrivOevning("lang.rtt", QByteArray(100000, 'a') + "\r\nhund\r\n");
+    auto f = starta();
+    tryckTecken(*f, u'h');
+    tryckTecken(*f, u'r');
+    tryckTangent(*f, Qt::Key_Return);
+    ASSERT_EQ(f->labAktuell->Caption(), "Aktuell övning: Rättstavning - lang");
+    ASSERT_EQ(modPluvo().AntalOrd, 2);
+
+    for (QChar laege : {u'l', u'p'}) {
+        const qsizetype foere = f->txtLoggbok.text().size();
+        QElapsedTimer tid;
+        tid.start();
+        tryckTecken(*f, laege);
+        EXPECT_LT(tid.elapsed(), 5000) << "only a freeze takes this long";
+        ASSERT_EQ(f->OrdLaengd, 4);
+        EXPECT_EQ(visatOrd(*f), "hund");
+        EXPECT_TRUE(f->txtLoggbok.text().mid(foere).contains(" - Antal ord: 1 - "));
+        tryckTangent(*f, Qt::Key_Escape);
+        EXPECT_EQ(tillstaand(), Huvudmeny);
+    }
 }
 
 TEST_F(Koerning, ShuffledRunIsLoggedAsSuch)
