@@ -12,6 +12,29 @@ namespace {
 
 constexpr qint64 StyckFrames = 1024;  // source frames handed to the converter at a time
 
+// Samples held in memory (speech, the beep), shared by every stream that
+// plays them.
+class Minneskaella : public LjudKaella {
+public:
+    Minneskaella(std::shared_ptr<const LjudStroem::Prov> prov, int kanaler, qint64 fraan)
+        : m_prov(std::move(prov)), m_kanaler(kanaler), m_naesta(fraan)
+    {
+    }
+
+    qint64 laes(int16_t* ut, qint64 frames) override
+    {
+        const qint64 n = std::min(frames, qint64(m_prov->size()) / m_kanaler - m_naesta);
+        std::copy_n(m_prov->data() + m_naesta * m_kanaler, n * m_kanaler, ut);
+        m_naesta += n;
+        return n;
+    }
+
+private:
+    std::shared_ptr<const LjudStroem::Prov> m_prov;
+    int m_kanaler;
+    qint64 m_naesta;
+};
+
 // The open device and the streams mixed into it. Created once and never
 // destroyed: the audio thread may still run while the program exits.
 class Utgaang {
@@ -20,12 +43,12 @@ public:
 
     bool finns() const { return m_enhet != 0; }
 
-    std::shared_ptr<LjudStroem> spela(std::shared_ptr<const LjudStroem::Prov> prov, int kanaler,
-                                      int frekvens, qint64 fraan, qint64 till)
+    std::shared_ptr<LjudStroem> spela(std::unique_ptr<LjudKaella> kaella, int kanaler, int frekvens,
+                                      qint64 fraan, qint64 till)
     {
-        if (!finns() || !prov || frekvens <= 0)
+        if (!finns() || !kaella || frekvens <= 0)
             return nullptr;
-        auto stroem = std::make_shared<LjudStroem>(std::move(prov), kanaler, frekvens, fraan, till,
+        auto stroem = std::make_shared<LjudStroem>(std::move(kaella), kanaler, frekvens, fraan, till,
                                                    m_spec.format, m_spec.channels, m_spec.freq);
         if (!stroem->faerdig()) {
             std::lock_guard<std::mutex> laas(m_mutex);
@@ -101,18 +124,18 @@ Utgaang& utgaang()
 
 }  // namespace
 
-LjudStroem::LjudStroem(std::shared_ptr<const Prov> prov, int kanaler, int frekvens, qint64 fraanFrame,
+LjudStroem::LjudStroem(std::unique_ptr<LjudKaella> kaella, int kanaler, int frekvens, qint64 fraanFrame,
                        qint64 tillFrame, uint16_t utFormat, int utKanaler, int utFrekvens)
-    : m_prov(std::move(prov)),
+    : m_kaella(std::move(kaella)),
       m_kanaler(std::max(1, kanaler)),
       m_frekvens(frekvens),
+      m_fraan(fraanFrame),
+      m_till(std::max(fraanFrame, tillFrame)),
+      m_block(size_t(StyckFrames * m_kanaler)),
       m_utFormat(utFormat),
       m_utFrekvens(utFrekvens),
       m_utFrameBytes(int(SDL_AUDIO_BITSIZE(utFormat) / 8) * utKanaler)
 {
-    const qint64 antal = qint64(m_prov->size()) / m_kanaler;
-    m_fraan = std::clamp<qint64>(fraanFrame, 0, antal);
-    m_till = tillFrame < 0 ? antal : std::clamp<qint64>(tillFrame, m_fraan, antal);
     m_matat = m_fraan;
     m_konvertering = SDL_NewAudioStream(AUDIO_S16SYS, Uint8(m_kanaler), m_frekvens, utFormat,
                                         Uint8(utKanaler), utFrekvens);
@@ -135,7 +158,7 @@ qint64 LjudStroem::positionMs() const
 {
     // The converter's filter may swallow a few frames at the very end, so a
     // sound that played to its end stands exactly there.
-    const qint64 slut = m_till * 1000 / m_frekvens;
+    const qint64 slut = m_till.load() * 1000 / m_frekvens;
     if (m_slutspelad.load())
         return slut;
     const qint64 spelat = m_utFrames.load() * 1000 / m_utFrekvens;
@@ -149,12 +172,15 @@ void LjudStroem::blanda(uint8_t* ut, int laengd, std::vector<uint8_t>& arbete)
     int fyllt = 0;
     while (fyllt < laengd && !m_faerdig.load()) {
         if (SDL_AudioStreamAvailable(m_konvertering) < laengd - fyllt && !m_toemd) {
-            if (m_matat < m_till) {
-                const qint64 n = std::min(StyckFrames, m_till - m_matat);
-                SDL_AudioStreamPut(m_konvertering, m_prov->data() + m_matat * m_kanaler,
-                                   int(n * m_kanaler * qint64(sizeof(int16_t))));
+            const qint64 n =
+                m_matat < m_till ? m_kaella->laes(m_block.data(), std::min(StyckFrames, m_till - m_matat)) : 0;
+            if (n > 0) {
+                SDL_AudioStreamPut(m_konvertering, m_block.data(), int(n * m_kanaler * qint64(sizeof(int16_t))));
                 m_matat += n;
             } else {
+                // The samples have run out, for a file maybe before the
+                // length its header gave.
+                m_till = m_matat;
                 SDL_AudioStreamFlush(m_konvertering);
                 m_toemd = true;
             }
@@ -178,7 +204,19 @@ namespace AudioOutput {
 std::shared_ptr<LjudStroem> spela(std::shared_ptr<const LjudStroem::Prov> prov, int kanaler,
                                   int frekvens, qint64 fraanFrame, qint64 tillFrame)
 {
-    return utgaang().spela(std::move(prov), kanaler, frekvens, fraanFrame, tillFrame);
+    if (!prov)
+        return nullptr;
+    kanaler = std::max(1, kanaler);
+    const qint64 antal = qint64(prov->size()) / kanaler;
+    const qint64 fraan = std::clamp<qint64>(fraanFrame, 0, antal);
+    const qint64 till = tillFrame < 0 ? antal : std::clamp<qint64>(tillFrame, fraan, antal);
+    return spela(std::make_unique<Minneskaella>(std::move(prov), kanaler, fraan), kanaler, frekvens, fraan, till);
+}
+
+std::shared_ptr<LjudStroem> spela(std::unique_ptr<LjudKaella> kaella, int kanaler, int frekvens,
+                                  qint64 fraanFrame, qint64 tillFrame)
+{
+    return utgaang().spela(std::move(kaella), kanaler, frekvens, fraanFrame, tillFrame);
 }
 
 bool finns()

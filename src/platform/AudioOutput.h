@@ -9,6 +9,17 @@
 
 struct _SDL_AudioStream;
 
+// Where a playing sound's samples come from: interleaved 16-bit frames,
+// read a small block at a time on the audio thread once the sound has been
+// handed to the output, and released on whichever thread lets go of the
+// sound last.
+class LjudKaella {
+public:
+    virtual ~LjudKaella() = default;
+    // Reads up to `frames` next frames into `ut`; fewer, or 0, at the end.
+    virtual qint64 laes(int16_t* ut, qint64 frames) = 0;
+};
+
 // One sound playing through the shared audio output: 16-bit samples at
 // their own rate and channel count, from one frame to another. Every method
 // may be called from any thread; the mixing happens on the audio thread.
@@ -16,8 +27,9 @@ class LjudStroem {
 public:
     using Prov = std::vector<int16_t>;
 
-    // Made by AudioOutput::spela for the device's format.
-    LjudStroem(std::shared_ptr<const Prov> prov, int kanaler, int frekvens, qint64 fraanFrame,
+    // Made by AudioOutput::spela for the device's format; `kaella` stands at
+    // frame `fraanFrame`.
+    LjudStroem(std::unique_ptr<LjudKaella> kaella, int kanaler, int frekvens, qint64 fraanFrame,
                qint64 tillFrame, uint16_t utFormat, int utKanaler, int utFrekvens);
     ~LjudStroem();
     LjudStroem(const LjudStroem&) = delete;
@@ -35,11 +47,12 @@ public:
     void blanda(uint8_t* ut, int laengd, std::vector<uint8_t>& arbete);
 
 private:
-    std::shared_ptr<const Prov> m_prov;
+    std::unique_ptr<LjudKaella> m_kaella;  // audio thread only
     int m_kanaler;
     int m_frekvens;
     qint64 m_fraan;
-    qint64 m_till;
+    std::atomic<qint64> m_till;  // lowered when the source ends early
+    std::vector<int16_t> m_block;  // audio thread only: frames read from the source
     uint16_t m_utFormat;
     int m_utFrekvens;
     int m_utFrameBytes;
@@ -61,6 +74,12 @@ namespace AudioOutput {
 // could be opened.
 std::shared_ptr<LjudStroem> spela(std::shared_ptr<const LjudStroem::Prov> prov, int kanaler,
                                   int frekvens, qint64 fraanFrame = 0, qint64 tillFrame = -1);
+
+// Starts playing `kaella`, which stands at frame `fraanFrame`, up to frame
+// `tillFrame` or its own end, whichever comes first. Returns nullptr only
+// when no output at all could be opened.
+std::shared_ptr<LjudStroem> spela(std::unique_ptr<LjudKaella> kaella, int kanaler, int frekvens,
+                                  qint64 fraanFrame, qint64 tillFrame);
 
 // True when an output device (real or dummy) is open.
 bool finns();

@@ -49,12 +49,14 @@ struct Sndfile {
     decltype(&::sf_open) open = nullptr;
     decltype(&::sf_close) close = nullptr;
     decltype(&::sf_readf_short) readf_short = nullptr;
+    decltype(&::sf_seek) seek = nullptr;
     bool finns = false;
 
     Sndfile()
     {
         const DelatBibliotek b(PLUVO_SNDFILE_BIBLIOTEK);
-        finns = b.hitta(open, "sf_open") && b.hitta(close, "sf_close") && b.hitta(readf_short, "sf_readf_short");
+        finns = b.hitta(open, "sf_open") && b.hitta(close, "sf_close") && b.hitta(readf_short, "sf_readf_short") &&
+                b.hitta(seek, "sf_seek");
     }
 };
 
@@ -147,6 +149,11 @@ int sf_close(SNDFILE* sndfile_)
 sf_count_t sf_readf_short(SNDFILE* sndfile_, short* ptr, sf_count_t frames)
 {
     return sndfile().readf_short(sndfile_, ptr, frames);
+}
+
+sf_count_t sf_seek(SNDFILE* sndfile_, sf_count_t frames, int whence)
+{
+    return sndfile().seek(sndfile_, frames, whence);
 }
 
 }  // extern "C"

@@ -1,21 +1,20 @@
 #include "platform/MciDevice.h"
 
 #include "platform/AudioOutput.h"
+#include "platform/Ljudfil.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-
-#include <sndfile.h>
 
 #include <map>
 
 namespace {
 
+// An open sound holds only its file's name, rate and length: each play opens
+// the file again at its start time and the audio thread reads it from there.
 struct Enhet {
-    std::shared_ptr<const LjudStroem::Prov> prov;
-    int kanaler = 1;
+    QString fil;  // the file found for the path
     int frekvens = 1;
     qint64 frames = 0;
     std::shared_ptr<LjudStroem> stroem;
@@ -57,37 +56,6 @@ QString hittaFil(const QString& vaeg)
     return QFileInfo(hittad).isFile() ? hittad : QString();
 }
 
-// Reads the whole sound. The frames are counted as decoded, since an mp3's
-// header overstates its length.
-int avkoda(const QString& fil, Enhet& enhet)
-{
-    SF_INFO info{};
-    SNDFILE* sf = sf_open(QFile::encodeName(fil).constData(), SFM_READ, &info);
-    if (!sf)
-        return Mci::FelFormat;
-    if (info.channels < 1 || info.samplerate < 1) {
-        sf_close(sf);
-        return Mci::FelFormat;
-    }
-    auto prov = std::make_shared<LjudStroem::Prov>();
-    constexpr sf_count_t Styck = 4096;
-    std::vector<int16_t> buffert(size_t(Styck * info.channels));
-    qint64 frames = 0;
-    for (;;) {
-        const sf_count_t n = sf_readf_short(sf, buffert.data(), Styck);
-        if (n <= 0)
-            break;
-        prov->insert(prov->end(), buffert.begin(), buffert.begin() + n * info.channels);
-        frames += n;
-    }
-    sf_close(sf);
-    enhet.prov = std::move(prov);
-    enhet.kanaler = info.channels;
-    enhet.frekvens = info.samplerate;
-    enhet.frames = frames;
-    return Mci::Ok;
-}
-
 // A time in milliseconds: decimal digits only.
 bool laesTid(const QString& text, qint64& ms)
 {
@@ -105,11 +73,15 @@ int oeppna(const QString& vaeg, const QStringList& ord)
     const QString fil = hittaFil(vaeg);
     if (fil.isEmpty())
         return Mci::FelFilSaknas;
+    const auto ljud = Ljudfil::oeppna(fil);
+    if (!ljud)
+        return Mci::FelFormat;
     Enhet enhet;
-    const int kod = avkoda(fil, enhet);
-    if (kod == Mci::Ok)
-        enheter().emplace(vaeg, std::move(enhet));
-    return kod;
+    enhet.fil = fil;
+    enhet.frekvens = ljud->frekvens();
+    enhet.frames = ljud->raeknaFrames();
+    enheter().emplace(vaeg, std::move(enhet));
+    return Mci::Ok;
 }
 
 int spela(Enhet& enhet, const QStringList& ord)
@@ -137,13 +109,16 @@ int spela(Enhet& enhet, const QStringList& ord)
     till = std::min(till, laengd);
     if (enhet.stroem)
         enhet.stroem->stoppa();
-    enhet.stroem = AudioOutput::spela(enhet.prov, enhet.kanaler, enhet.frekvens,
-                                      fraan * enhet.frekvens / 1000, till * enhet.frekvens / 1000);
-    if (!enhet.stroem) {
-        enhet.stillaPosition = fraan;
-        return Mci::FelUtgaang;
-    }
-    return Mci::Ok;
+    enhet.stroem.reset();
+    enhet.stillaPosition = fraan;
+    const qint64 fraanFrame = fraan * enhet.frekvens / 1000;
+    auto ljud = Ljudfil::oeppna(enhet.fil);
+    if (!ljud || !ljud->soek(fraanFrame))
+        return Mci::FelFormat;
+    const int kanaler = ljud->kanaler();
+    enhet.stroem = AudioOutput::spela(std::move(ljud), kanaler, enhet.frekvens, fraanFrame,
+                                      till * enhet.frekvens / 1000);
+    return enhet.stroem ? Mci::Ok : Mci::FelUtgaang;
 }
 
 int status(const Enhet& enhet, const QStringList& ord, QString& svar)

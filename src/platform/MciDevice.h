@@ -7,8 +7,11 @@
 //   Open "/x/ljud.wav"    Play "/x/ljud.wav" from 200 to 700
 //   Status "/x/ljud.wav" mode|length|position    Set "/x/ljud.wav" time format ms
 //   Close "/x/ljud.wav"
-// Times are milliseconds. Play returns at once; the sound plays through the
-// shared audio output. Call from the program's main thread.
+// Times are milliseconds. Open reads no more of the file than its header
+// and its last second; Play returns at once, and the sound is read from its
+// start time while it plays through the shared audio output. So a clip of
+// an hour-long recording starts as soon as one of a short sound. Call from
+// the program's main thread.
 namespace Mci {
 
 enum Felkod : int {

@@ -6,14 +6,29 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The memory the test program holds, in bytes.
+qint64 anvaentMinne()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray rad; !(rad = status.readLine()).isEmpty();)
+        if (rad.startsWith("VmRSS:"))
+            return rad.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
 
 class FrmKlippTest : public ::testing::Test {
 protected:
@@ -180,4 +195,36 @@ TEST_F(FrmKlippTest, StaengningsrutanAvbryterOchStopparLjudet)
     EXPECT_TRUE(f->close());
     EXPECT_EQ(modPluvo().OeppetLjud, "");
     EXPECT_EQ(f->Tag(), hund + "{500,900}");
+}
+
+TEST_F(FrmKlippTest, KlippUrEnLaangInspelningSpelasUtanAttFoenstretStannar)
+{
+    // Half an hour at CD quality: 318 MB.
+    const QString lang = tmp.path() + "/lektion.wav";
+    ASSERT_TRUE(TestSupport::skrivWav(lang, 30 * 60 * 1000, 44100, 2));
+    const qint64 storlek = QFileInfo(lang).size();
+    const qint64 minneFoere = anvaentMinne();
+    ASSERT_GT(minneFoere, 0);
+
+    // A timer due every 10 ms tells how long the window stood still at most.
+    QElapsedTimer sedanTick;
+    qint64 laengstaUppehaall = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { laengstaUppehaall = std::max(laengstaUppehaall, sedanTick.restart()); });
+    tick.start(10);
+    sedanTick.start();
+
+    auto f = oeppna(lang + "{900000,900600}");
+    EXPECT_EQ(text(*f, "labLaengd"), QString::fromUtf8("Längd: 1800000 ms"));
+    QElapsedTimer t;
+    t.start();
+    QTest::mouseClick(knapp(*f, "comLyssna1"), Qt::LeftButton);
+    ASSERT_EQ(modPluvo().OeppetLjud, '"' + lang + '"');
+    QTest::qWait(200);
+    const qint64 minneUnder = anvaentMinne();
+    ASSERT_TRUE(QTest::qWaitFor([] { return modPluvo().OeppetLjud.isEmpty(); }, 3000));
+    EXPECT_GT(t.elapsed(), 400);  // the clip's 600 ms, not the half hour after it
+    EXPECT_LT(laengstaUppehaall, 500);
+    EXPECT_LT(minneUnder - minneFoere, storlek / 10);
 }

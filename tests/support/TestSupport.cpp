@@ -67,19 +67,23 @@ QByteArray ansi(const QString& text)
     return kodad.bytes;
 }
 
-bool skrivWav(const QString& vaeg, int ms)
+bool skrivWav(const QString& vaeg, int ms, int frekvens, int kanaler)
 {
     SF_INFO info{};
-    info.samplerate = 8000;
-    info.channels = 1;
+    info.samplerate = frekvens;
+    info.channels = kanaler;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE* sf = sf_open(QFile::encodeName(vaeg).constData(), SFM_WRITE, &info);
     if (!sf)
         return false;
-    std::vector<short> prov(size_t(8 * ms), short(1000));
-    sf_writef_short(sf, prov.data(), sf_count_t(prov.size()));
+    const std::vector<short> sekund(size_t(frekvens * kanaler), short(1000));
+    bool ok = true;
+    for (qint64 kvar = qint64(ms) * frekvens / 1000; kvar > 0 && ok; kvar -= frekvens) {
+        const sf_count_t n = std::min<qint64>(kvar, frekvens);
+        ok = sf_writef_short(sf, sekund.data(), n) == n;
+    }
     sf_close(sf);
-    return true;
+    return ok;
 }
 
 Uppgift rad(const QString& ord, const QString& foerklaring, const QString& ordUttal, const QString& foerklaringUttal)

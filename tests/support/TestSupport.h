@@ -35,9 +35,10 @@ void medFullDisk(const std::function<void()>& goer);
 // the code page lacks fails the test.
 QByteArray ansi(const QString& text);
 
-// Writes `ms` milliseconds of a steady 8 kHz mono WAV sound; false when the
+// Writes `ms` milliseconds of a steady WAV sound, 8 kHz mono unless told,
+// a second at a time (so that even hours need little memory); false when the
 // file cannot be written.
-bool skrivWav(const QString& vaeg, int ms);
+bool skrivWav(const QString& vaeg, int ms, int frekvens = 8000, int kanaler = 1);
 
 // One row of an exercise: the word, its explanation and their sounds.
 Uppgift rad(const QString& ord, const QString& foerklaring = {}, const QString& ordUttal = {},
