@@ -26,13 +26,13 @@ QStringList erbjudetFoerFil(QWidget& w, const QString& namn)
         return {"no file dialog"};
     auto* lista = dialog->findChild<QAbstractItemView*>("listView");
     QModelIndex fil;
-    QTest::qWaitFor([&] {
+    const bool listad = QTest::qWaitFor([&] {
         const auto traeffar = lista->model()->match(lista->model()->index(0, 0, lista->rootIndex()), Qt::DisplayRole,
                                                     namn, 1, Qt::MatchExactly);
         fil = traeffar.isEmpty() ? QModelIndex() : traeffar.first();
         return fil.isValid();
     });
-    if (!fil.isValid())
+    if (!listad)
         return {"file not listed"};
     lista->setCurrentIndex(fil);
     const QPoint punkt = lista->visualRect(fil).center();
