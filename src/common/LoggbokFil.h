@@ -6,6 +6,10 @@
 // The logbook as a document: the file saved at exit and the text the
 // logbook viewer shows share one frame.
 
+// Far more than a logbook file of the longest program run holds: a larger
+// file, like anything that is no regular file, is none the program wrote.
+constexpr qint64 StoerstaLoggbokFil = 16 * 1024 * 1024;
+
 // "yyyymmdd_hhmmss.slf", the name of the logbook file written at exit.
 QString loggbokFilnamn(const QDateTime& tidpunkt);
 

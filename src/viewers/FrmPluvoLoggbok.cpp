@@ -8,6 +8,7 @@
 #include "common/TextFile.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
+#include "platform/HelaFiler.h"
 #include "platform/MessageBox.h"
 
 #include <QAction>
@@ -106,19 +107,16 @@ void FrmPluvoLoggbok::menOeppna_Click()
     const std::optional<QString> fil = vaeljSparadLoggbok();
     if (!fil)
         return;
-    QFile loggbok(*fil);
-    if (!loggbok.open(QIODevice::ReadOnly)) {
+    // Any name can be typed: a pipe or a device must not hold the window.
+    const HelaFiler::LaestFil loggbok = HelaFiler::laes(*fil, StoerstaLoggbokFil);
+    if (loggbok.status != HelaFiler::Laesning::Laest) {
         filfel();
         return;
     }
     // The saved file is shown as stored, its own title and date included.
     QString text;
-    for (const QString& rad : delaIRader(avkodaTextfil(loggbok.readAll())))
+    for (const QString& rad : delaIRader(avkodaTextfil(loggbok.bytes)))
         text += rad + u'\n';
-    if (loggbok.error() != QFileDevice::NoError) {
-        filfel();
-        return;
-    }
     txtHandledning->setPlainText(text);
     menAktuellLoggbok->setEnabled(true);
 }

@@ -7,9 +7,14 @@
 #include "trainer/Layout.h"
 #include "trainer/Stil.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -124,6 +129,33 @@ TEST_F(Start, AGarbledSettingsFileGivesTheDefaultsAndARunningProgram)
     EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
     EXPECT_EQ(modPluvo().FaergStil, 3);
     EXPECT_TRUE(modPluvo().PipVidFel);
+}
+
+TEST_F(Start, ASettingsFileThatIsAPipeOrALinkToOneIsLeftAloneAndSaidOnce)
+{
+    QTemporaryDir annan;
+    const QString fil = SettingsStore::filnamn();
+    const QString roer = annan.filePath("roer");
+    ASSERT_EQ(mkfifo(QFile::encodeName(roer).constData(), 0600), 0);
+    QDir().mkpath(QFileInfo(fil).absolutePath());
+    for (const bool laenk : {false, true}) {
+        QFile::remove(fil);
+        ASSERT_TRUE(laenk ? QFile::link(roer, fil) : mkfifo(QFile::encodeName(fil).constData(), 0600) == 0);
+        MsgBoxInspelare svar;
+        auto f = starta();
+        EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
+        EXPECT_EQ(modPluvo().FaergStil, 3);
+        ASSERT_EQ(svar.anrop.size(), 1u);
+        EXPECT_EQ(svar.anrop[0].text, fil + QString::fromUtf8(" är ingen vanlig fil och lämnas orörd.\r\n"
+                                                              "Inställningarna sparas inte utan gäller bara tills "
+                                                              "programmet avslutas."));
+        // The exercise folder written at start-up is kept for the run.
+        EXPECT_EQ(SettingsStore::las("Filkatalog", "Path"), modPluvo().OevningsMapp);
+        EXPECT_EQ(QFileInfo(fil).isSymLink(), laenk);
+        EXPECT_EQ(QFileInfo(roer).isFile(), false);
+        EXPECT_TRUE(QFileInfo(laenk ? roer : fil).exists());
+    }
+    QFile::remove(fil);
 }
 
 TEST_F(Start, AHandEditedValueWithACommaOrSemicolonReadsBackAsItsText)

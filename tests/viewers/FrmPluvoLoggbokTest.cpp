@@ -12,6 +12,7 @@
 #include "viewers/FrmPluvoLoggbok.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -19,6 +20,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -110,6 +113,24 @@ TEST_F(LoggbokVisare, AMissingFileOrDisketteIsAFileErrorAndKeepsTheShownText)
     }
     EXPECT_EQ(text(f), foere);
     EXPECT_FALSE(aktuellKanVaeljas(f));
+}
+
+TEST_F(LoggbokVisare, APipeOrADeviceIsAFileErrorAtOnce)
+{
+    const QString roer = diskett.path() + "/roer.slf";
+    ASSERT_EQ(mkfifo(QFile::encodeName(roer).constData(), 0600), 0);
+    MsgBoxInspelare svar;
+    FrmPluvoLoggbok f(nullptr, "nu" + CRLF, nullptr);
+    visa(f);
+    const QString foere = text(f);
+    for (const QString& fil : {roer, QStringLiteral("/dev/zero")}) {
+        vaelj(fil);
+        klickaMeny(f.findChild<QAction*>("menOeppna"));
+    }
+    ASSERT_EQ(svar.anrop.size(), 2u);
+    for (const MsgBoxAnrop& a : svar.anrop)
+        EXPECT_EQ(a.text, QString("Ett fel uppstod vid filhämtning!"));
+    EXPECT_EQ(text(f), foere);
 }
 
 TEST_F(LoggbokVisare, DeletingAsksFirstAndAnnouncesOnlyWhatIsGone)
