@@ -1,4 +1,5 @@
 #include "platform/Programstil.h"
+#include "platform/Skaermgraens.h"
 #include "trainer/FrmPluvo.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     app.setApplicationName("Pluvo");
     app.setOrganizationName("MOLVI Pluvo");
     app.setStyle(new Programstil);
+    Skaermgraens::haallFoenstrenPaaSkaermen();
 
     // Qt's own dialog texts in Swedish.
     QTranslator qtSvenska;

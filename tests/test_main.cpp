@@ -1,6 +1,8 @@
 // Runs every test headless: offscreen windows, SDL's dummy audio driver and
 // temporary settings, data and runtime folders, so no test touches the
 // user's own files.
+#include "platform/Skaermgraens.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -24,6 +26,8 @@ int main(int argc, char** argv)
                                                        QFileDevice::ExeOwner);
 
     QApplication app(argc, argv);
+    // Every window is placed on the screen as in the program.
+    Skaermgraens::haallFoenstrenPaaSkaermen();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,7 +4,6 @@
 #include "common/Informationsetikett.h"
 #include "common/Program.h"
 #include "common/Twips.h"
-#include "platform/Skaermgraens.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +17,6 @@ constexpr double Hoejd = 3600;
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmAbout");
-    Skaermgraens::haallInom(this);
     setWindowTitle("Om " + Program::Titel);
     const QSize storlek(Twips::tillPixlar(Bredd), Twips::tillPixlar(Hoejd));
     setFixedSize(storlek);

@@ -6,7 +6,6 @@
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
 #include "platform/Screen.h"
-#include "platform/Skaermgraens.h"
 #include "platform/TextSpeaker.h"
 
 #include <QCloseEvent>
@@ -16,7 +15,6 @@ FrmMeddelande::FrmMeddelande(const MeddelandeUtseende& utseende, QWidget* parent
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName("frmMeddelande");
-    Skaermgraens::haallInom(this);
     setFocusPolicy(Qt::StrongFocus);
 
     ModPluvo& mod = modPluvo();

@@ -5,7 +5,6 @@
 #include "common/Program.h"
 #include "common/Twips.h"
 #include "platform/Screen.h"
-#include "platform/Skaermgraens.h"
 #include "platform/VbTimer.h"
 
 #include <QFrame>
@@ -26,7 +25,6 @@ const QColor Bakgrund(255, 238, 192);
 FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName("frmSplash");
-    Skaermgraens::haallInom(this);
     setWindowTitle(Program::Titel);
     QPalette p = palette();
     p.setColor(QPalette::Window, Bakgrund);

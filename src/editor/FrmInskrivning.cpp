@@ -7,7 +7,6 @@
 #include "editor/FrmSkrivIn.h"
 #include "editor/TeckenUtanKod.h"
 #include "platform/MessageBox.h"
-#include "platform/Skaermgraens.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +24,6 @@ const std::array<const char*, 3> KnappTexter{"&OK", "&Uppdatera", "&Avbryt"};
 FrmInskrivning::FrmInskrivning(FrmSkrivIn& redigerare) : QDialog(&redigerare), frmSkrivIn(redigerare)
 {
     setObjectName("frmInskrivning");
-    Skaermgraens::haallInom(this);
     setModal(true);
 
     imaRekord = new QLabel(this);

@@ -11,7 +11,6 @@
 #include "editor/Foensterdelar.h"
 #include "editor/Kontrollsoekning.h"
 #include "platform/MessageBox.h"
-#include "platform/Skaermgraens.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -117,7 +116,6 @@ void FrmKlipp::Form_Load(QWidget* redigera)
     setFixedSize(Twips::tillPixlar(bredd), Twips::tillPixlar(hoejd));
     if (redigera)
         move(redigera->pos());
-    Skaermgraens::haallInom(this);
 
     imaRekord->setPixmap(frmBilder().imaLjud(size()));
     imaRekord->setGeometry(rect());

@@ -4,7 +4,6 @@
 #include "common/ModPluvo.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
-#include "platform/Skaermgraens.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,7 +31,6 @@ int valdKnapp(const std::array<QRadioButton*, N>& knappar)
 FrmOptions1::FrmOptions1(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmOptions1");
-    Skaermgraens::haallInom(this);
     setWindowTitle(QStringLiteral("Inställning - Utskrift"));
     setModal(true);
 

@@ -158,7 +158,6 @@ void FrmRedigera::placeraKontroller(QWidget* skrivIn)
     const QMargins ram = Skaermgraens::ram(this);
     move(yta.x() + yta.width() - ram.left() - ram.right() - Twips::tillPixlar(mBredd[1]), Twips::tillPixlar(listTop));
     setFixedSize(Twips::tillPixlar(m_glosorMedLjud ? mBredd[1] : mBredd[0]), Twips::tillPixlar(hoejd));
-    Skaermgraens::haallInom(this);
 
     const QSize bakgrund(Twips::tillPixlar(2 * mBredd[1]), Twips::tillPixlar(hoejd));
     imaRekord->setPixmap(m_glosorMedLjud ? frmBilder().imaLjud(bakgrund) : frmBilder().imaBkg(bakgrund));

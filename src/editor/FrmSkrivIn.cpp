@@ -9,7 +9,6 @@
 #include "editor/Oevningslista.h"
 #include "editor/Uppgiftsfoenster.h"
 #include "platform/Screen.h"
-#include "platform/Skaermgraens.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,7 +28,6 @@ const std::array<const char*, 5> KnappTexter{"&Skriv in", "&Redigera", "Flytta &
 FrmSkrivIn::FrmSkrivIn(QWidget* parent, const QString& tag, const QStringList& lstFel) : QDialog(parent)
 {
     setObjectName("frmSkrivIn");
-    Skaermgraens::haallInom(this);
     setModal(true);
 
     imaRekord = new QLabel(this);

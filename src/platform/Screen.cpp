@@ -57,6 +57,15 @@ QRect anvaendbarYta(const QWidget* aegare)
     return s ? s->availableGeometry() : QRect(QPoint(0, 0), storlekPixlar());
 }
 
+QRect anvaendbarYtaVid(QPoint punkt, const QWidget* foenster)
+{
+    if (testStorlek().isValid())
+        return QRect(QPoint(0, 0), testStorlek());
+    if (QScreen* s = QGuiApplication::screenAt(punkt))
+        return s->availableGeometry();
+    return anvaendbarYta(foenster);
+}
+
 void SetCursorPos(int x, int y)
 {
     const QSize s = storlekPixlar();

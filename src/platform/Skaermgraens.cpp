@@ -2,9 +2,13 @@
 
 #include "platform/Screen.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 namespace Skaermgraens {
 namespace {
@@ -36,65 +40,127 @@ bool utanRam(const QWidget* w)
     return w->windowFlags().testFlag(Qt::FramelessWindowHint);
 }
 
-// Watches one window and moves it back within the area whenever its frame
-// would reach beyond it.
-class Vakt : public QObject {
-public:
-    explicit Vakt(QWidget* foenster) : QObject(foenster), m_foenster(foenster)
-    {
-        foenster->installEventFilter(this);
+// The windows that are placed: the program's main window and dialogs, not
+// its menus, tooltips and lists that drop down.
+QWidget* placerbart(QObject* objekt)
+{
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w || !w->isWindow())
+        return nullptr;
+    const Qt::WindowType typ = w->windowType();
+    return typ == Qt::Window || typ == Qt::Dialog ? w : nullptr;
+}
+
+// Maximized, full screen or minimized: the manager decides the place.
+bool hanterarensLaege(const QWidget* w)
+{
+    return w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+}
+
+// Moves (and, where it can change size, shrinks) a window until its frame
+// lies within the usable area of the screen it stands on. `visas`: it is
+// being shown, and the window system's record is of where it stood before.
+void placera(QWidget* w, bool visas)
+{
+    if (hanterarensLaege(w))
+        return;
+    // Before the manager has drawn the frame, pos() is where the frame's top
+    // left corner will stand. Once framed, the window system's record of the
+    // frame is asked: the widget's own may be out of date.
+    QWindow* foenster = w->windowHandle();
+    const bool inramat = !visas && paaSkaermen(w) != nullptr;
+    const QMargins m = inramat ? foenster->frameMargins() : ram(w);
+    const QRect foere = inramat ? foenster->frameGeometry() : QRect(w->pos(), w->size().grownBy(m));
+    const QRect yta = Skaerm::anvaendbarYtaVid(foere.center(), w->parentWidget() ? w->parentWidget() : w);
+    QSize storlek = w->size();
+    if (w->minimumSize() != w->maximumSize())
+        storlek = storlek.boundedTo(yta.size().shrunkBy(m)).expandedTo(w->minimumSize());
+    const QRect efter = inomYtan(QRect(foere.topLeft(), storlek.grownBy(m)), yta);
+    if (efter.topLeft() == foere.topLeft() && storlek == w->size())
+        return;
+    if (inramat)
+        w->setGeometry(QRect(efter.topLeft() + QPoint(m.left(), m.top()), storlek));
+    else {
+        w->resize(storlek);
+        w->move(efter.topLeft());
     }
+}
+
+// Sees every window of the program: the events that place one are told
+// from those the user and the manager cause (spontaneous ones).
+class Placerare : public QObject {
+public:
+    using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* haendelse) override
     {
-        if (m_flyttar)
+        if (m_placerar)
             return false;
-        const QEvent::Type typ = haendelse->type();
-        if (objekt == m_foenster) {
-            // The window comes on the screen (framed) after it is shown.
-            QWindow* foenster = m_foenster->windowHandle();
-            if (typ == QEvent::Show && foenster && foenster != m_bevakat) {
-                foenster->installEventFilter(this);
-                m_bevakat = foenster;
+        switch (haendelse->type()) {
+        case QEvent::Show:
+            if (QWidget* w = placerbart(objekt)) {
+                placeraNu(w, true);
+                if (!m_vaentarPaaRam.contains(w))
+                    m_vaentarPaaRam.append(w);
             }
-            if (typ == QEvent::Show || ((typ == QEvent::Move || typ == QEvent::Resize) && m_foenster->isVisible()))
-                flyttaInom();
-        } else if (objekt == m_bevakat && typ == QEvent::Expose && m_foenster->isVisible()) {
-            flyttaInom();
+            break;
+        case QEvent::Expose:
+            // The first picture of a shown window comes once it is framed.
+            if (auto* foenster = qobject_cast<QWindow*>(objekt); foenster && foenster->isExposed())
+                placeraInramade(foenster);
+            break;
+        case QEvent::Resize:
+            if (QWidget* w = placerbart(objekt); w && w->isVisible()) {
+                // The size a restore grants may arrive just after it.
+                const bool aatergaar = m_aatergaar == w && !m_aatergaarTill.hasExpired();
+                m_aatergaar = nullptr;
+                if (aatergaar || !haendelse->spontaneous())
+                    placeraNu(w);
+            }
+            break;
+        case QEvent::WindowStateChange:
+            if (QWidget* w = placerbart(objekt); w && w->isVisible()) {
+                const auto* byte = static_cast<QWindowStateChangeEvent*>(haendelse);
+                if ((byte->oldState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !hanterarensLaege(w)) {
+                    placeraNu(w);
+                    m_aatergaar = w;
+                    m_aatergaarTill.setRemainingTime(1000);
+                }
+            }
+            break;
+        default:
+            break;
         }
         return false;
     }
 
 private:
-    void flyttaInom()
+    void placeraNu(QWidget* w, bool visas = false)
     {
-        if (m_foenster->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
-            return;
-        // Before the manager has drawn the frame, pos() is where the frame's
-        // top left corner will stand.
-        QWindow* foenster = m_foenster->windowHandle();
-        const bool inramat = paaSkaermen(m_foenster) != nullptr;
-        const QRect foere = inramat ? foenster->frameGeometry()
-                                    : QRect(m_foenster->pos(), m_foenster->size().grownBy(ram(m_foenster)));
-        const QRect efter = inomYtan(foere, Skaerm::anvaendbarYta(aegare(m_foenster)));
-        if (efter.topLeft() == foere.topLeft())
-            return;
-        m_flyttar = true;
-        // Once framed, the inside is placed within the frame the window system
-        // reports; the widget's own idea of its frame may be out of date.
-        if (inramat) {
-            const QMargins m = foenster->frameMargins();
-            m_foenster->setGeometry(QRect(efter.topLeft() + QPoint(m.left(), m.top()), m_foenster->size()));
-        } else {
-            m_foenster->move(efter.topLeft());
-        }
-        m_flyttar = false;
+        m_placerar = true;
+        placera(w, visas);
+        m_placerar = false;
     }
 
-    QWidget* m_foenster;
-    QWindow* m_bevakat = nullptr;
-    bool m_flyttar = false;
+    // Places and forgets the windows waiting for their frame whose window
+    // this is; closed ones are forgotten too.
+    void placeraInramade(const QWindow* foenster)
+    {
+        for (qsizetype i = m_vaentarPaaRam.size() - 1; i >= 0; --i) {
+            QWidget* w = m_vaentarPaaRam[i];
+            if (w && w->windowHandle() != foenster)
+                continue;
+            m_vaentarPaaRam.removeAt(i);
+            if (w)
+                placeraNu(w);
+        }
+    }
+
+    QList<QPointer<QWidget>> m_vaentarPaaRam;
+    QPointer<QWidget> m_aatergaar;
+    QDeadlineTimer m_aatergaarTill;
+    bool m_placerar = false;
 };
 
 }  // namespace
@@ -128,9 +194,13 @@ QSize stoerstaStorlek(const QWidget* foenster)
     return Skaerm::anvaendbarYta(aegare(foenster)).size().shrunkBy(ram(foenster));
 }
 
-void haallInom(QWidget* foenster)
+void haallFoenstrenPaaSkaermen()
 {
-    new Vakt(foenster);
+    static Placerare* placerare = nullptr;
+    if (placerare || !QCoreApplication::instance())
+        return;
+    placerare = new Placerare(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(placerare);
 }
 
 }  // namespace Skaermgraens

@@ -6,9 +6,9 @@
 
 class QWidget;
 
-// Every window of the program keeps its frame, caption bar included, within
-// its owner's usable area (Skaerm::anvaendbarYta of the window that opens
-// it), so no edge or button of it is lost off the screen.
+// Every window of the program opens with its frame, caption bar included,
+// within the usable area of the screen it opens on, so no edge or button of
+// it is lost off the screen. From then on its place is the user's.
 namespace Skaermgraens {
 
 // The frame `ram` moved as little as possible to lie within `yta`; a frame
@@ -24,9 +24,13 @@ QMargins ram(const QWidget* foenster);
 // its owner's usable area. A window laid out wider shrinks its boxes to it.
 QSize stoerstaStorlek(const QWidget* foenster);
 
-// Keeps `foenster`'s frame within its owner's usable area from now on: when
-// it is shown, when the manager has framed it (which moves it) and whenever
-// it moves or changes size. A maximized window is left to the manager.
-void haallInom(QWidget* foenster);
+// From this call on, every top-level window of the program is placed on
+// the screen: when it is shown, again once the window manager has framed
+// it, whenever the program itself resizes it, and when it is restored from
+// maximized (a window that can, shrinks to fit). Where the user or the
+// manager moves or resizes it afterwards is left alone, another monitor
+// included. A maximized window is the manager's. Calling it again changes
+// nothing.
+void haallFoenstrenPaaSkaermen();
 
 }  // namespace Skaermgraens

@@ -4,7 +4,6 @@
 #include "common/ModPluvo.h"
 #include "common/Program.h"
 #include "platform/SettingsStore.h"
-#include "platform/Skaermgraens.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -38,7 +37,6 @@ QString faktorText(float faktor)
 FrmAvancerat::FrmAvancerat(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmAvancerat");
-    Skaermgraens::haallInom(this);
     setModal(true);
     setWindowTitle(Program::Titel + " - Talsyntes");
 

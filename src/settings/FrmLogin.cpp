@@ -7,7 +7,6 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
-#include "platform/Skaermgraens.h"
 #include "settings/Laasregler.h"
 
 #include <QLabel>
@@ -29,7 +28,6 @@ constexpr double KnappHoejd = 390;
 FrmLogin::FrmLogin(QWidget* aegare) : QDialog(aegare)
 {
     setObjectName("frmLogin");
-    Skaermgraens::haallInom(this);
     setModal(true);
     setFixedSize(Twips::tillPixlar(Bredd), Twips::tillPixlar(Hoejd));
 

@@ -4,7 +4,6 @@
 #include "common/Etikett.h"
 #include "common/ModPluvo.h"
 #include "common/Twips.h"
-#include "platform/Skaermgraens.h"
 #include "settings/InstaellningsRegler.h"
 #include "settings/Stilmarkoer.h"
 
@@ -77,7 +76,6 @@ FrmOptions2::FrmOptions2(Traeningsfoenster& frmPluvo, TextSpeaker* roest1, TextS
       m_talFinns(modPluvo().TalFinns && roest1 && roest2)
 {
     setObjectName("frmOptions2");
-    Skaermgraens::haallInom(this);
     setWindowTitle("Inställning");
     setModal(true);
 

@@ -290,6 +290,7 @@ void FrmPluvo::placeraOm()
     placeraDekoration();
     placeraEfterYtan();
     placeraMenyOm();
+    placeraRadOm();
 }
 
 // The pictures of the window's own decoration and controls.

@@ -291,6 +291,9 @@ private:
     void visaOchLaesFilnamn();
     void placeraEfterYtan();
     void placeraOm();
+    void placeraRadOm();
+    double passadStorlek(const QString& text);
+    void passaStreckOchFelbild();
     void placeraMenyOm();
     void aatertaTangenterna();
     void sparaAktuellOevning(const QString& soekvaeg);

@@ -10,15 +10,11 @@
 
 namespace {
 
-// Every loaded label of a letter row takes the font; all stand on the first
-// one's line.
+// Every loaded label of a letter row takes the font.
 void saettRadensFont(const std::vector<Etikett*>& rad, const QString& namn, double storlek)
 {
-    for (Etikett* etikett : rad) {
+    for (Etikett* etikett : rad)
         etikett->setEnkelFont(namn, storlek);
-        if (etikett != rad.front())
-            Twips::setTop(etikett, Twips::Top(rad.front()));
-    }
 }
 
 }  // namespace
@@ -84,6 +80,7 @@ void FrmPluvo::saettOrdFont(const QString& namn, double storlek)
     saettRadensFont(labOrd, namn, passad);
     saettRadensFont(labFoerklaring, namn, passad);
     labStreck->setEnkelFont(namn, passad);
+    placeraRadOm();
 }
 
 void FrmPluvo::visaTavla()

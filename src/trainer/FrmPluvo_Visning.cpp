@@ -31,17 +31,34 @@ void laddaUr(std::vector<Etikett*>& etiketter)
     }
 }
 
-// Lays `text` out one character per label, side by side from the left edge
-// and then centred on the screen. Element 0 carries the font already, and
-// every further label stands beside it on the same area, so that they all
-// share its top.
+// Sets the row's labels side by side on the first one's line from the left
+// edge, then centres them on the screen.
+void staellIRad(const std::vector<Etikett*>& etiketter)
+{
+    const Etikett* foersta = etiketter[0];
+    double vaenster = 0;
+    for (Etikett* e : etiketter) {
+        Twips::setTop(e, Twips::Top(foersta));
+        Twips::setLeft(e, vaenster);
+        vaenster += Twips::Width(e);
+    }
+    const long marginal = Twips::avrunda((Skaerm::Width() - vaenster) / 2);
+    // A text wider than the screen stays at the left edge.
+    if (marginal > 0) {
+        for (Etikett* e : etiketter)
+            Twips::setLeft(e, Twips::Left(e) + double(marginal));
+    }
+}
+
+// Lays `text` out one character per label. Element 0 carries the font
+// already, and every further label stands beside it on the same area, so
+// that they all share its top.
 template <typename Klick, typename Roerd>
 void laeggUt(QObject* foenster, std::vector<Etikett*>& etiketter, const QString& text, Klick klick,
              Roerd roerd)
 {
     laddaUr(etiketter);
     Etikett* foersta = etiketter[0];
-    Twips::setLeft(foersta, 0);
     for (int i = 0; i < int(text.size()); ++i) {
         Etikett* e = foersta;
         if (i > 0) {
@@ -54,19 +71,17 @@ void laeggUt(QObject* foenster, std::vector<Etikett*>& etiketter, const QString&
             etiketter.push_back(e);
         }
         e->setCaption(QString(text.at(i)));
-        if (i > 0) {
-            const Etikett* foere = etiketter[size_t(i - 1)];
-            Twips::setTop(e, Twips::Top(foersta));
-            Twips::setLeft(e, Twips::Left(foere) + Twips::Width(foere));
-        }
     }
-    const Etikett* sista = etiketter.back();
-    const long marginal = Twips::avrunda((Skaerm::Width() - (Twips::Left(sista) + Twips::Width(sista))) / 2);
-    // A text wider than the screen stays at the left edge.
-    if (marginal > 0) {
-        for (Etikett* e : etiketter)
-            Twips::setLeft(e, Twips::Left(e) + double(marginal));
-    }
+    staellIRad(etiketter);
+}
+
+// The text the row's labels show.
+QString radensText(const std::vector<Etikett*>& etiketter, int laengd)
+{
+    QString text;
+    for (int i = 0; i < laengd && i < int(etiketter.size()); ++i)
+        text += etiketter[size_t(i)]->Caption();
+    return text;
 }
 
 }  // namespace
@@ -77,23 +92,8 @@ void FrmPluvo::VisaOrd()
     m.OrdetVisat = false;
     const QString ord = modPluvo().aktuellRad().Ord;
 
-    // The measuring label works in the letter font the settings chose.
-    QFont matt = labTest->font();
-    matt.setFamily(labOrd[0]->font().family());
-    matt.setPointSizeF(std::max(1, m.OrdStorlek));
-    matt.setBold(false);
-    matt.setItalic(false);
-    matt.setUnderline(false);
-    matt.setStrikeOut(false);
-    labTest->setFont(matt);
-    labTest->setCaption(ord);
-
-    labOrd[0]->setFontSize(passandeStorlek(Twips::Width(labTest), std::max(1, m.OrdStorlek)));
-    labStreck->setFontSize(labOrd[0]->FontSize());
-
-    Twips::setHeight(picFel, Twips::Height(labStreck));
-    Twips::setWidth(picFel, Twips::Width(labStreck));
-    Twips::setTop(picFel, Twips::Top(labOrd[0]) - Twips::Height(picFel) / 5);
+    labOrd[0]->setFontSize(passadStorlek(ord));
+    passaStreckOchFelbild();
 
     OrdLaengd = int(ord.size());
     if (OrdLaengd > 0) {
@@ -130,9 +130,7 @@ void FrmPluvo::VisaOrd()
 void FrmPluvo::VisaFoerklaring()
 {
     const QString foerklaring = modPluvo().aktuellRad().Foerklaring;
-    labTest->setCaption(foerklaring);
-    labFoerklaring[0]->setFontSize(
-        passandeStorlek(Twips::Width(labTest), std::max(1, modPluvo().OrdStorlek)));
+    labFoerklaring[0]->setFontSize(passadStorlek(foerklaring));
 
     FoerklaringLaengd = int(foerklaring.size());
     if (FoerklaringLaengd < 1)
@@ -141,6 +139,60 @@ void FrmPluvo::VisaFoerklaring()
             [this](int i) { labFoerklaring_MouseMove(i); });
     for (Etikett* e : labFoerklaring)
         e->show();
+}
+
+// The size a row's text is drawn at: the letter size, less where the text
+// would be wider than the screen allows. The measuring label works in the
+// letter font the settings chose.
+double FrmPluvo::passadStorlek(const QString& text)
+{
+    const double storlek = std::max(1, modPluvo().OrdStorlek);
+    QFont matt = labTest->font();
+    matt.setFamily(labOrd[0]->font().family());
+    matt.setPointSizeF(storlek);
+    matt.setBold(false);
+    matt.setItalic(false);
+    matt.setUnderline(false);
+    matt.setStrikeOut(false);
+    labTest->setFont(matt);
+    labTest->setCaption(text);
+    return passandeStorlek(Twips::Width(labTest), storlek);
+}
+
+// The cursor bar and the wrong-key mark take the word's letter size.
+void FrmPluvo::passaStreckOchFelbild()
+{
+    labStreck->setFontSize(labOrd[0]->FontSize());
+    Twips::setHeight(picFel, Twips::Height(labStreck));
+    Twips::setWidth(picFel, Twips::Width(labStreck));
+    Twips::setTop(picFel, Twips::Top(labOrd[0]) - Twips::Height(picFel) / 5);
+}
+
+// The window's size or the letter font changed while a row is shown: every
+// letter of the word and the explanation takes the new size and stands on
+// one line again, each still shown or hidden as it was, and the cursor bar
+// and the mark stand at the letter they stood at.
+void FrmPluvo::placeraRadOm()
+{
+    const int t = modPluvo().Tillstaand;
+    if (t != PluvoVisar && t != PluvoSkriver && t != Laeser && t != TestVisar && t != TestSkriver)
+        return;
+    const auto passa = [this](std::vector<Etikett*>& etiketter, int laengd) {
+        if (laengd < 1)
+            return;
+        const double storlek = passadStorlek(radensText(etiketter, laengd));
+        for (Etikett* e : etiketter)
+            e->setFontSize(storlek);
+        staellIRad(etiketter);
+    };
+    passa(labOrd, OrdLaengd);
+    passa(labFoerklaring, FoerklaringLaengd);
+    passaStreckOchFelbild();
+    const int position = FoersteTommaPosition();
+    if (OrdLaengd > 0 && position >= 0 && position < OrdLaengd) {
+        Twips::setLeft(labStreck, Twips::Left(labOrd[size_t(position)]) + 24);
+        Twips::setLeft(picFel, Twips::Left(labOrd[size_t(position)]));
+    }
 }
 
 void FrmPluvo::TaBortOrd()

@@ -4,7 +4,6 @@
 #include "common/FrmBilder.h"
 #include "common/ModPluvo.h"
 #include "platform/Screen.h"
-#include "platform/Skaermgraens.h"
 #include "platform/Skrivbordsfaerger.h"
 #include "platform/TextSpeaker.h"
 #include "viewers/Textutskrift.h"
@@ -38,7 +37,6 @@ TextVisare::TextVisare(QWidget* parent, TextSpeaker* roest, const QString& rubri
     : QDialog(parent), tspRoest1(roest)
 {
     setWindowTitle(rubrik);
-    Skaermgraens::haallInom(this);
     setModal(true);
 
     // The training window's background colour shows wherever the picture

@@ -19,11 +19,10 @@ TEST(Skaermgraens, RamenFlyttasSaaLiteSomMoejligtInPaaYtan)
     EXPECT_EQ(inomYtan(QRect(300, 300, 900, 700), yta), QRect(0, 20, 900, 700));
 }
 
-TEST(Skaermgraens, EttFoensterHaallsPaaSkaermenNaerDetVisasOchVaexer)
+TEST(Skaermgraens, EttFoensterOeppnasPaaSkaermenOchVaexerDaer)
 {
     Skaerm::saettStorlek(QSize(800, 600));
     QDialog ruta;
-    Skaermgraens::haallInom(&ruta);
     ruta.resize(300, 200);
     ruta.move(700, 550);
     ruta.show();
@@ -32,10 +31,17 @@ TEST(Skaermgraens, EttFoensterHaallsPaaSkaermenNaerDetVisasOchVaexer)
     ruta.resize(400, 250);
     EXPECT_EQ(ruta.windowHandle()->frameGeometry().bottomRight(), QPoint(799, 599));
     EXPECT_EQ(ruta.size(), QSize(400, 250));
-    ruta.move(-50, 10);
-    EXPECT_EQ(ruta.windowHandle()->frameGeometry().topLeft(), QPoint(0, 10));
+    // Larger than the screen it shrinks to it.
+    ruta.resize(900, 700);
+    EXPECT_EQ(ruta.windowHandle()->frameGeometry(), QRect(0, 0, 800, 600));
     // The largest window is the area less the frame.
     const QSize ram = ruta.windowHandle()->frameGeometry().size() - ruta.size();
     EXPECT_EQ(Skaermgraens::stoerstaStorlek(&ruta) + ram, QSize(800, 600));
+
+    // Shown again where it was moved, it opens on the screen again.
+    ruta.hide();
+    ruta.move(-300, 500);
+    ruta.show();
+    EXPECT_EQ(ruta.windowHandle()->frameGeometry().topLeft(), QPoint(0, 0));
     Skaerm::saettStorlek({});
 }
