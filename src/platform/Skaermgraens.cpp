@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
@@ -122,11 +123,8 @@ protected:
         case QEvent::WindowStateChange:
             if (QWidget* w = placerbart(objekt); w && w->isVisible()) {
                 const auto* byte = static_cast<QWindowStateChangeEvent*>(haendelse);
-                if ((byte->oldState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !hanterarensLaege(w)) {
-                    placeraNu(w);
-                    m_aatergaar = w;
-                    m_aatergaarTill.setRemainingTime(1000);
-                }
+                if ((byte->oldState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !hanterarensLaege(w))
+                    aatergaar(w);
             }
             break;
         default:
@@ -141,6 +139,20 @@ private:
         m_placerar = true;
         placera(w, visas);
         m_placerar = false;
+    }
+
+    // A restored window is placed at once and again as the manager gives it
+    // its normal size and frame: the frame it reports at first is still the
+    // maximized one, and the size may come in a resize of its own.
+    void aatergaar(QWidget* w)
+    {
+        placeraNu(w);
+        m_aatergaar = w;
+        m_aatergaarTill.setRemainingTime(1000);
+        QTimer::singleShot(300, this, [this, w = QPointer<QWidget>(w)] {
+            if (w && w->isVisible())
+                placeraNu(w);
+        });
     }
 
     // Places and forgets the windows waiting for their frame whose window

@@ -384,9 +384,9 @@ void FrmPluvo::Form_Resize()
     const double skala = Skaerm::Width() / (Skaerm::TwipsPerPixel * 800.0);
     MenyTeckenstorlek = int(Twips::avrunda(skala * 32));
     labMeny->setFontSize(float(skala * 28));
-    // A maximized window stands where the window manager put it.
-    if (!isMaximized())
-        move(0, 0);
+    // Where the window stands is not moved here: a window that is not
+    // maximized is placed on the screen when it is shown or restored, like
+    // every window of the program, and then stands where the pupil puts it.
 }
 
 void FrmPluvo::resizeEvent(QResizeEvent* e)
