@@ -28,8 +28,8 @@ int GetSystemMetrics(int index);
 QRect anvaendbarYta(const QWidget* aegare);
 
 // The usable area of the screen that holds `punkt`, for a window about to
-// stand there; where no screen holds it, the screen of `foenster` (or its
-// owner's). A test's pretended screen is the whole of it.
+// stand there; where no screen holds it, the screen `foenster` is on. A
+// test's pretended screen is the whole of it.
 QRect anvaendbarYtaVid(QPoint punkt, const QWidget* foenster);
 
 // Moves the mouse pointer; positions beyond the screen end at its edge.

@@ -72,7 +72,7 @@ void placera(QWidget* w, bool visas)
     const bool inramat = !visas && paaSkaermen(w) != nullptr;
     const QMargins m = inramat ? foenster->frameMargins() : ram(w);
     const QRect foere = inramat ? foenster->frameGeometry() : QRect(w->pos(), w->size().grownBy(m));
-    const QRect yta = Skaerm::anvaendbarYtaVid(foere.center(), w->parentWidget() ? w->parentWidget() : w);
+    const QRect yta = Skaerm::anvaendbarYtaVid(foere.center(), w);
     QSize storlek = w->size();
     if (w->minimumSize() != w->maximumSize())
         storlek = storlek.boundedTo(yta.size().shrunkBy(m)).expandedTo(w->minimumSize());
@@ -100,7 +100,9 @@ protected:
             return false;
         switch (haendelse->type()) {
         case QEvent::Show:
-            if (QWidget* w = placerbart(objekt)) {
+            // A window shown again from the taskbar (a spontaneous show)
+            // stands where the user left it.
+            if (QWidget* w = placerbart(objekt); w && !haendelse->spontaneous()) {
                 placeraNu(w, true);
                 if (!m_vaentarPaaRam.contains(w))
                     m_vaentarPaaRam.append(w);
@@ -149,7 +151,7 @@ private:
         placeraNu(w);
         m_aatergaar = w;
         m_aatergaarTill.setRemainingTime(1000);
-        QTimer::singleShot(300, this, [this, w = QPointer<QWidget>(w)] {
+        QTimer::singleShot(500, this, [this, w = QPointer<QWidget>(w)] {
             if (w && w->isVisible())
                 placeraNu(w);
         });

@@ -359,7 +359,7 @@ void FrmPluvo::placeraDekoration()
     }
 
     labAktuell->setFontSize(labMeny->FontSize() / 4);
-    Twips::setLeft(labAktuell, Skaerm::Width() / 2);
+    Twips::setLeft(labAktuell, modPluvo().SkaermBredd / 2.0);
     Twips::setTop(labAktuell, hoejd - Twips::Height(labAktuell) * 5 / 4 - bottenHoejd);
 
     FaktaMellanrum = 0;

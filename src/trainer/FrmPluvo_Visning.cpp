@@ -5,16 +5,16 @@
 #include "common/ModPluvo.h"
 #include "common/SpeechSound.h"
 #include "common/Twips.h"
-#include "platform/Screen.h"
 #include "trainer/LetterBoard.h"
 
 namespace {
 
 // The font size at which a text measured `bredd` wide at `storlek` fits
-// within nine tenths of the screen.
+// within nine tenths of the window's usable width (the screen's, when it
+// fills the screen).
 double passandeStorlek(double bredd, double storlek)
 {
-    const double graens = Skaerm::Width() * 9 / 10;
+    const double graens = modPluvo().SkaermBredd * 9 / 10;
     return bredd > graens ? storlek * graens / bredd : storlek;
 }
 
@@ -32,7 +32,7 @@ void laddaUr(std::vector<Etikett*>& etiketter)
 }
 
 // Sets the row's labels side by side on the first one's line from the left
-// edge, then centres them on the screen.
+// edge, then centres them in the window.
 void staellIRad(const std::vector<Etikett*>& etiketter)
 {
     const Etikett* foersta = etiketter[0];
@@ -42,7 +42,7 @@ void staellIRad(const std::vector<Etikett*>& etiketter)
         Twips::setLeft(e, vaenster);
         vaenster += Twips::Width(e);
     }
-    const long marginal = Twips::avrunda((Skaerm::Width() - vaenster) / 2);
+    const long marginal = Twips::avrunda((modPluvo().SkaermBredd - vaenster) / 2);
     // A text wider than the screen stays at the left edge.
     if (marginal > 0) {
         for (Etikett* e : etiketter)

@@ -5,7 +5,6 @@
 #include "common/Storleksanpassning.h"
 #include "common/TavlaLogik.h"
 #include "common/Twips.h"
-#include "platform/Screen.h"
 #include "trainer/FrmPluvo.h"
 
 #include <QGuiApplication>
@@ -82,7 +81,8 @@ void PlaceraTavla()
     cell0->setAutoSize(false);
     const double H = Twips::Height(cell0);
 
-    const double skaerm = Skaerm::Width();
+    // The window's usable width: the screen's, or less in a restored window.
+    const double skaerm = modPluvo().SkaermBredd;
     const double W = (skaerm - 1248) / 16;
     const double left0 = (skaerm - 16 * W - 816) / 2 + W + 96;
     const double top0 = Twips::Top(cell0);
