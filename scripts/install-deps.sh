@@ -4,7 +4,7 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
-      libespeak-ng-dev espeak-ng-data libsndfile1-dev libsdl2-dev
+      libespeak-ng-dev espeak-ng-data libsndfile1-dev libsdl2-dev libxcb1-dev
       fonts-liberation2)
 if [ "${1:-}" = "--test" ]; then
   # DejaVu: a font whose size on the screen differs from Arial's, for the font tests.

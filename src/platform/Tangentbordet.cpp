@@ -1,11 +1,16 @@
 #include "platform/Tangentbordet.h"
 
+#include "platform/Tangentbordsfokus.h"
+
 #include <QApplication>
 #include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+namespace Tangentbordet {
 namespace {
 
 // Windows, not menus or tool tips, which take no keyboard of their own.
@@ -18,6 +23,8 @@ bool aerFoenster(const QObject* o)
     return typ == Qt::Window || typ == Qt::Dialog;
 }
 
+int g_aatergaangar = 0;
+
 class Tangentbordsvakt : public QObject {
 public:
     using QObject::QObject;
@@ -25,6 +32,8 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
+        if (e->type() == QEvent::WindowUnblocked && aerFoenster(o))
+            ++g_aatergaangar;
         // A window minimized or brought back by the user is not one that
         // opens or closes.
         const bool oeppnasEllerStaengs = (e->type() == QEvent::Show || e->type() == QEvent::Hide)
@@ -47,7 +56,7 @@ private:
         for (qsizetype i = m_oeppna.size() - 1; i >= 0; --i) {
             QWidget* w = m_oeppna[i];
             if (w && w->isVisible() && !w->isMinimized()) {
-                if (!w->isActiveWindow())
+                if (!w->isActiveWindow() && faarTas())
                     w->activateWindow();
                 return;
             }
@@ -57,9 +66,19 @@ private:
     QList<QPointer<QWidget>> m_oeppna;
 };
 
+void laemnaTill(QWidget* mottagare)
+{
+    if (!mottagare->isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget()
+        || !faarTas())
+        return;
+    if (!mottagare->isActiveWindow())
+        mottagare->activateWindow();
+    mottagare->setFocus();
+}
+
 }  // namespace
 
-void laatFoenstrenTaTangentbordet()
+void foelj()
 {
     static Tangentbordsvakt* vakt = nullptr;
     if (vakt || !qApp)
@@ -67,3 +86,33 @@ void laatFoenstrenTaTangentbordet()
     vakt = new Tangentbordsvakt(qApp);
     qApp->installEventFilter(vakt);
 }
+
+void efterMenyer(QMenuBar* menyrad, QWidget* mottagare)
+{
+    // Once the menu has gone, and whatever it chose has opened.
+    for (QMenu* meny : menyrad->findChildren<QMenu*>())
+        QObject::connect(meny, &QMenu::aboutToHide, mottagare, [mottagare] {
+            QTimer::singleShot(0, mottagare, [mottagare] { laemnaTill(mottagare); });
+        });
+}
+
+int aatergaangar()
+{
+    return g_aatergaangar;
+}
+
+bool faarTas()
+{
+    switch (tangentbordsfokus()) {
+    case Tangentbordsfokus::Eget:
+    case Tangentbordsfokus::Ingen:
+        return true;
+    case Tangentbordsfokus::Annat:
+        return false;
+    case Tangentbordsfokus::Okaent:
+        break;
+    }
+    return QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+}  // namespace Tangentbordet

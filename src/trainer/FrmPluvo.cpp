@@ -228,7 +228,7 @@ void FrmPluvo::Form_Load()
 
     HaemtaAktuellOevning();
 
-    laatFoenstrenTaTangentbordet();
+    Tangentbordet::foelj();
     Skaerm::visaMaximerad(this);
     m_utlagd = true;
     picTaTangent->setFocus();
@@ -403,23 +403,6 @@ void FrmPluvo::resizeEvent(QResizeEvent* e)
     if (m_utlagd && (Twips::fraanPixlar(klientyta->width()) != m.SkaermBredd
                      || Twips::fraanPixlar(klientyta->height()) != m.SkaermHoejd))
         placeraOm();
-}
-
-// A menu of the menu bar that closes hands the pupil's keys back to the
-// key catcher, unless another menu or a window has opened in its place.
-void FrmPluvo::aatertaTangenterna()
-{
-    if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
-        return;
-    activateWindow();
-    picTaTangent->setFocus();
-}
-
-bool FrmPluvo::event(QEvent* e)
-{
-    if (e->type() == QEvent::WindowUnblocked)
-        ++m_staengdaModaler;
-    return QWidget::event(e);
 }
 
 void FrmPluvo::HaemtaAktuellOevning()

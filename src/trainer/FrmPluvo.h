@@ -275,7 +275,6 @@ public:
     double PratStart = 0;
 
 protected:
-    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
@@ -295,7 +294,6 @@ private:
     double passadStorlek(const QString& text);
     void passaStreckOchFelbild();
     void placeraMenyOm();
-    void aatertaTangenterna();
     void sparaAktuellOevning(const QString& soekvaeg);
     void saegOmInstaellningsfel();
 
@@ -306,7 +304,4 @@ private:
     // The window's own settings writes are told of once in a program run:
     // a pupil loads exercises all day.
     bool m_instaellningsfelSagt = false;
-    // Modal windows that have closed over this window; a key whose handler
-    // opened one was let go over that window.
-    int m_staengdaModaler = 0;
 };

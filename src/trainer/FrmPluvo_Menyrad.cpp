@@ -8,14 +8,15 @@
 #include "common/ModPluvo.h"
 #include "editor/Redigerare.h"
 #include "platform/Skrivbordsfaerger.h"
+#include "platform/Tangentbordet.h"
 #include "settings/FrmLogin.h"
 #include "settings/Instaellningsfoenster.h"
+#include "trainer/TangentFaangare.h"
 #include "viewers/Visare.h"
 
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -142,10 +143,8 @@ void FrmPluvo::skapaMenyrad()
     verktygsmenyer << menVerktyg;
     for (QMenu* meny : verktygsmenyer)
         connect(meny, &QMenu::aboutToShow, this, &FrmPluvo::menVerktyg_Click);
-    // A closed menu hands the keys back to the window.
-    for (QMenu* meny : menyrad->findChildren<QMenu*>())
-        connect(meny, &QMenu::aboutToHide, this,
-                [this] { QTimer::singleShot(0, this, &FrmPluvo::aatertaTangenterna); });
+    // A closed menu hands the keys back to the key catcher.
+    Tangentbordet::efterMenyer(menyrad, picTaTangent);
     auto* vakt = new MenyradVakt(this);
     installEventFilter(vakt);
 

@@ -7,6 +7,7 @@
 #include "common/SpeechSound.h"
 #include "common/TavlaLogik.h"
 #include "platform/Clock.h"
+#include "platform/Tangentbordet.h"
 #include "trainer/KoerLogik.h"
 #include "trainer/LetterBoard.h"
 
@@ -40,7 +41,7 @@ void FrmPluvo::Form_KeyPress(int KeyAscii)
     ModPluvo& m = modPluvo();
     if (m.SpaerraRepetition && TangentNere)
         return;
-    const int staengdaFoere = m_staengdaModaler;
+    const int aatergaangarFoere = Tangentbordet::aatergaangar();
 
     Avbruten = false;
     m.EnterTryckt = false;
@@ -148,7 +149,7 @@ void FrmPluvo::Form_KeyPress(int KeyAscii)
     // A key whose handler opened a modal window (the summary, a message)
     // was let go over that window, and the window may have been closed by
     // a click: its release never comes here.
-    TangentNere = m_staengdaModaler == staengdaFoere;
+    TangentNere = Tangentbordet::aatergaangar() == aatergaangarFoere;
 }
 
 void FrmPluvo::Form_KeyUp()

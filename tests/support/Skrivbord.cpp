@@ -23,7 +23,7 @@ bool medHanterare()
 QString saknas()
 {
     QStringList fattas;
-    for (const char* program : {"xvfb-run", "openbox", "xdotool", "xprop", "xset"})
+    for (const char* program : {"xvfb-run", "openbox", "xdotool", "xprop", "xset", "xmessage"})
         if (QStandardPaths::findExecutable(program).isEmpty())
             fattas << program;
     return fattas.join(", ");

@@ -15,8 +15,8 @@ namespace Skrivbord {
 bool inifraan();
 bool medHanterare();
 
-// What is missing for a desktop (xvfb-run, openbox, xdotool, xprop, xset),
-// empty when nothing is.
+// What is missing for a desktop (xvfb-run, openbox, xdotool, xprop, xset,
+// xmessage), empty when nothing is.
 QString saknas();
 
 // Runs the tests matching `filter` of this program on a desktop of

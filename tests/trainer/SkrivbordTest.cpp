@@ -4,6 +4,7 @@
 // as the program does, splash included, and drive it with X's own keys.
 #include "common/ModPluvo.h"
 #include "platform/ProgramFolder.h"
+#include "support/AnnatProgram.h"
 #include "support/Foensterstyrning.h"
 #include "support/Skaermbild.h"
 #include "support/Skrivbord.h"
@@ -250,4 +251,58 @@ TEST(SkrivbordInifraan, KeysReachTheWindowAfterEveryWindowAndMenuCloses)
     xTangent("Return");
     EXPECT_FALSE(f->menLaas->isEnabled());
     tarTangenter("the lock dialog and its message");
+}
+
+TEST(AnnatProgram, KeepsTheKeyboardAndTheTopWhenPluvosSplashOrMenuCloses)
+{
+    if (Skrivbord::inifraan())
+        GTEST_SKIP() << "inside the desktop";
+    if (!Skrivbord::saknas().isEmpty())
+        GTEST_SKIP() << "needs " << Skrivbord::saknas().toStdString();
+    EXPECT_TRUE(Skrivbord::koer("AnnatProgramInifraan.*", QSize(1024, 768)));
+}
+
+TEST(AnnatProgramInifraan, KeepsTheKeyboardAndTheTopWhenPluvosSplashOrMenuCloses)
+{
+    if (!Skrivbord::inifraan())
+        GTEST_SKIP() << "runs inside the desktop test";
+    QTemporaryDir program;
+    const auto behaaller = [](const AnnatProgram& annat, const char* naer) {
+        // Long enough for a window that takes the keyboard to have it.
+        QTest::qWait(1000);
+        EXPECT_TRUE(annat.harTangentbordet()) << naer;
+        EXPECT_TRUE(annat.oeverst()) << naer;
+    };
+
+    // Another program opens while the splash shows.
+    std::unique_ptr<AnnatProgram> annat;
+    bool medanStartbilden = false;
+    QTimer::singleShot(500, [&] {
+        annat = std::make_unique<AnnatProgram>();
+        medanStartbilden = annat->faarTangentbordet(2000) && QApplication::activeModalWidget();
+    });
+    auto f = startaPaaSkrivbordet(program);
+    ASSERT_TRUE(annat && annat->uppe());
+    ASSERT_TRUE(medanStartbilden) << "the other program had the keyboard before the splash ended";
+    behaaller(*annat, "after the splash");
+
+    // Pluvo's own menu, then another program, then the menu closes.
+    annat.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->isActiveWindow(); }, 5000));
+    xTangent("alt+a");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->menArkiv->isVisible(); }, 5000));
+    annat = std::make_unique<AnnatProgram>();
+    ASSERT_TRUE(annat->faarTangentbordet());
+    if (f->menArkiv->isVisible())
+        xTangent("Escape");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f->menArkiv->isVisible(); }, 5000));
+    behaaller(*annat, "after the menu");
+
+    // Pluvo's own windows still hand the keys on among themselves.
+    annat.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->isActiveWindow(); }, 5000));
+    xTangent("alt+a");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->menArkiv->isVisible(); }, 5000));
+    xTangent("Escape");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f->isActiveWindow() && f->picTaTangent->hasFocus(); }, 5000));
 }
