@@ -1,5 +1,6 @@
 #include "platform/Skaermgraens.h"
 
+#include "platform/Foenster.h"
 #include "platform/Screen.h"
 
 #include <QCoreApplication>
@@ -39,17 +40,6 @@ QMargins egenRam(const QWidget* w)
 bool utanRam(const QWidget* w)
 {
     return w->windowFlags().testFlag(Qt::FramelessWindowHint);
-}
-
-// The windows that are placed: the program's main window and dialogs, not
-// its menus, tooltips and lists that drop down.
-QWidget* placerbart(QObject* objekt)
-{
-    auto* w = qobject_cast<QWidget*>(objekt);
-    if (!w || !w->isWindow())
-        return nullptr;
-    const Qt::WindowType typ = w->windowType();
-    return typ == Qt::Window || typ == Qt::Dialog ? w : nullptr;
 }
 
 // Maximized, full screen or minimized: the manager decides the place.
@@ -102,7 +92,7 @@ protected:
         case QEvent::Show:
             // A window shown again from the taskbar (a spontaneous show)
             // stands where the user left it.
-            if (QWidget* w = placerbart(objekt); w && !haendelse->spontaneous()) {
+            if (QWidget* w = somFoenster(objekt); w && !haendelse->spontaneous()) {
                 placeraNu(w, true);
                 if (!m_vaentarPaaRam.contains(w))
                     m_vaentarPaaRam.append(w);
@@ -114,7 +104,7 @@ protected:
                 placeraInramade(foenster);
             break;
         case QEvent::Resize:
-            if (QWidget* w = placerbart(objekt); w && w->isVisible()) {
+            if (QWidget* w = somFoenster(objekt); w && w->isVisible()) {
                 // The size a restore grants may arrive just after it.
                 const bool aatergaar = m_aatergaar == w && !m_aatergaarTill.hasExpired();
                 m_aatergaar = nullptr;
@@ -123,7 +113,7 @@ protected:
             }
             break;
         case QEvent::WindowStateChange:
-            if (QWidget* w = placerbart(objekt); w && w->isVisible()) {
+            if (QWidget* w = somFoenster(objekt); w && w->isVisible()) {
                 const auto* byte = static_cast<QWindowStateChangeEvent*>(haendelse);
                 if ((byte->oldState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && !hanterarensLaege(w))
                     aatergaar(w);

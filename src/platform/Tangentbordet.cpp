@@ -1,5 +1,6 @@
 #include "platform/Tangentbordet.h"
 
+#include "platform/Foenster.h"
 #include "platform/Tangentbordsfokus.h"
 
 #include <QApplication>
@@ -13,17 +14,23 @@
 namespace Tangentbordet {
 namespace {
 
-// Windows, not menus or tool tips, which take no keyboard of their own.
-bool aerFoenster(const QObject* o)
-{
-    const auto* w = qobject_cast<const QWidget*>(o);
-    if (!w || !w->isWindow())
-        return false;
-    const Qt::WindowType typ = w->windowType();
-    return typ == Qt::Window || typ == Qt::Dialog;
-}
-
 int g_aatergaangar = 0;
+
+// Pluvo may take the keyboard while one of its own windows has it, or while
+// nobody has it.
+bool faarTas()
+{
+    switch (tangentbordsfokus()) {
+    case Tangentbordsfokus::Eget:
+    case Tangentbordsfokus::Ingen:
+        return true;
+    case Tangentbordsfokus::Annat:
+        return false;
+    case Tangentbordsfokus::Okaent:
+        break;
+    }
+    return QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
 
 class Tangentbordsvakt : public QObject {
 public:
@@ -32,14 +39,14 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::WindowUnblocked && aerFoenster(o))
+        if (e->type() == QEvent::WindowUnblocked && somFoenster(o))
             ++g_aatergaangar;
         // A window minimized or brought back by the user is not one that
         // opens or closes.
         const bool oeppnasEllerStaengs = (e->type() == QEvent::Show || e->type() == QEvent::Hide)
                                          && !e->spontaneous();
-        if (oeppnasEllerStaengs && aerFoenster(o)) {
-            auto* foenster = static_cast<QWidget*>(o);
+        QWidget* foenster = oeppnasEllerStaengs ? somFoenster(o) : nullptr;
+        if (foenster) {
             m_oeppna.removeAll(foenster);
             m_oeppna.removeAll(nullptr);
             if (e->type() == QEvent::Show)
@@ -99,20 +106,6 @@ void efterMenyer(QMenuBar* menyrad, QWidget* mottagare)
 int aatergaangar()
 {
     return g_aatergaangar;
-}
-
-bool faarTas()
-{
-    switch (tangentbordsfokus()) {
-    case Tangentbordsfokus::Eget:
-    case Tangentbordsfokus::Ingen:
-        return true;
-    case Tangentbordsfokus::Annat:
-        return false;
-    case Tangentbordsfokus::Okaent:
-        break;
-    }
-    return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
 
 }  // namespace Tangentbordet

@@ -26,7 +26,4 @@ void efterMenyer(QMenuBar* menyrad, QWidget* mottagare);
 // windows below it back to the user; it only counts up.
 int aatergaangar();
 
-// Whether the program may take the keyboard now.
-bool faarTas();
-
 }  // namespace Tangentbordet

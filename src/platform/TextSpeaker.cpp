@@ -335,7 +335,8 @@ bool TextSpeaker::VaeljRoest(const TalRoest& roest)
 
 bool TextSpeaker::SparaRoest(const QString& nyckel)
 {
-    return TalsyntesFinns() && roest().giltig() && SettingsStore::SaveSetting(RoestSektion, nyckel, roest().RoestNamn());
+    return TalsyntesFinns() && roest().giltig()
+           && SettingsStore::SaveSetting(RoestSektion, nyckel, roest().RoestNamn());
 }
 
 bool TextSpeaker::HaemtaRoest(const QString& nyckel)

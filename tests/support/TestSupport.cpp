@@ -27,7 +27,7 @@ void nyStart()
     const QFileInfo fil(SettingsStore::filnamn());
     if (fil.isSymLink() || (fil.exists() && !fil.isFile()))
         QFile::remove(fil.filePath());
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, "MOLVI Pluvo", "Pluvo");
+    QSettings s(SettingsStore::filnamn(), QSettings::IniFormat);
     s.clear();
     s.sync();
     nollstaellModPluvo();

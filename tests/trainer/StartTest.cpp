@@ -29,7 +29,7 @@ protected:
 
     QStringList lagradeNycklar()
     {
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, "MOLVI Pluvo", "Pluvo");
+        QSettings s(SettingsStore::filnamn(), QSettings::IniFormat);
         return s.allKeys();
     }
 
