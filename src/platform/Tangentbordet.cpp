@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace Tangentbordet {
 namespace {
@@ -32,9 +33,51 @@ bool faarTas()
     return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
 
+// The menu bars whose menus hand the keys to a widget of their own when
+// they close.
+QList<QPair<QPointer<QMenuBar>, QPointer<QWidget>>> g_mottagare;
+
+// Where the keys go when `menyrad` lets them go: its own receiver, else
+// the next widget after it that takes the keyboard.
+QWidget* mottagareFoer(QMenuBar* menyrad)
+{
+    for (const auto& [rad, mottagare] : std::as_const(g_mottagare))
+        if (rad == menyrad && mottagare)
+            return mottagare;
+    for (QWidget* w = menyrad->nextInFocusChain(); w && w != menyrad; w = w->nextInFocusChain())
+        if (w->window() == menyrad->window() && (w->focusPolicy() & Qt::TabFocus) && w->isVisible()
+            && w->isEnabled())
+            return w;
+    return menyrad->window();
+}
+
+// Pluvo has the keyboard again after another program had it while a menu
+// was open. The menu may still be open, or the menu bar may still hold the
+// keys: both let go, and the keys go where they go when a menu closes. (A
+// menu still open when its window gets the keyboard is always such a one:
+// while a menu is open, only another program moves the keyboard.)
+void aatertaEfterAvbrott(QWidget* foenster, bool varInaktiv)
+{
+    const bool kvarlaemnadMeny = QApplication::activePopupWidget() != nullptr;
+    if (!kvarlaemnadMeny && !varInaktiv)
+        return;
+    while (QWidget* meny = QApplication::activePopupWidget())
+        meny->close();
+    if (auto* menyrad = qobject_cast<QMenuBar*>(foenster->focusWidget()))
+        mottagareFoer(menyrad)->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 class Tangentbordsvakt : public QObject {
 public:
-    using QObject::QObject;
+    explicit Tangentbordsvakt(QObject* foraelder) : QObject(foraelder)
+    {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* fokus) {
+            QWidget* foenster = fokus ? somFoenster(QWidget::find(fokus->winId())) : nullptr;
+            if (foenster)
+                aatertaEfterAvbrott(foenster, !m_haddeFokus);
+            m_haddeFokus = fokus != nullptr;
+        });
+    }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
@@ -71,6 +114,7 @@ private:
     }
 
     QList<QPointer<QWidget>> m_oeppna;
+    bool m_haddeFokus = false;
 };
 
 void laemnaTill(QWidget* mottagare)
@@ -96,6 +140,7 @@ void foelj()
 
 void efterMenyer(QMenuBar* menyrad, QWidget* mottagare)
 {
+    g_mottagare.append({menyrad, mottagare});
     // Once the menu has gone, and whatever it chose has opened.
     for (QMenu* meny : menyrad->findChildren<QMenu*>())
         QObject::connect(meny, &QMenu::aboutToHide, mottagare, [mottagare] {

@@ -15,11 +15,14 @@ namespace Tangentbordet {
 // From this call on, the program's windows see to it themselves: a window
 // that opens takes the keyboard, and when one closes, the window opened
 // last of those still open takes it back. Under a window manager this asks
-// for what the manager does anyway. Calling it again changes nothing.
+// for what the manager does anyway. And when Pluvo gets the keyboard back
+// from another program, a menu left open then, or its menu bar, lets the
+// keys go. Calling it again changes nothing.
 void foelj();
 
 // A menu of `menyrad` that closes hands the keys back to `mottagare`,
-// unless another menu or a window has opened in its place.
+// unless another menu or a window has opened in its place; so does the
+// menu bar when it lets them go.
 void efterMenyer(QMenuBar* menyrad, QWidget* mottagare);
 
 // How many times a modal window of the program has closed and given the

@@ -61,6 +61,15 @@ void markeraBild(FrmPluvo& f, Etikett* bild, bool markerad)
     bild->setBackColor(markerad ? markering(f) : f.BackColor());
 }
 
+// Every element of the board in the scheme's colours, `Element` marked.
+void maalaTavlan(FrmPluvo& f, int Element)
+{
+    markeraBild(f, f.picNaesta, Element == Tavla::Naesta);
+    markeraBild(f, f.picBakaat, Element == Tavla::Bakaat);
+    for (int i = 0; i < Tavla::AntalCeller; ++i)
+        markeraCell(f, f.labSiffertavla[size_t(i)], i == Element);
+}
+
 }  // namespace
 
 void PlaceraTavla()
@@ -131,8 +140,13 @@ void VisaTavla()
     case PluvoSkriver:
     case TestSkriver:
         FyllTavla();
-        if (cellerDoeljda)
+        if (cellerDoeljda) {
+            // A run that starts here (a Test) has drawn no board yet: it
+            // comes up in the scheme's colours with the cursor marked where
+            // it stands, as the shown states leave it.
+            maalaTavlan(f, m.TavlaVal);
             VisaTavlaCeller(false);
+        }
         saettSynlig(f.picNaesta, true);
         saettSynlig(f.picBakaat, true);
         saettSynlig(f.shaSiffertavla, true);
@@ -197,16 +211,8 @@ void MarkeraVal(int Element)
     if (Element < Tavla::Naesta || Element >= Tavla::AntalCeller)
         return;
     FrmPluvo& f = *FrmPluvo::instans();
-    if (Element >= 0) {
-        // The highlighted cell again (the mouse resting on it): nothing.
-        if (f.labSiffertavla[size_t(Element)]->Bold())
-            return;
-        markeraBild(f, f.picNaesta, false);
-        markeraBild(f, f.picBakaat, false);
-    } else {
-        markeraBild(f, f.picNaesta, Element == Tavla::Naesta);
-        markeraBild(f, f.picBakaat, Element == Tavla::Bakaat);
-    }
-    for (int i = 0; i < Tavla::AntalCeller; ++i)
-        markeraCell(f, f.labSiffertavla[size_t(i)], i == Element);
+    // The highlighted cell again (the mouse resting on it): nothing.
+    if (Element >= 0 && f.labSiffertavla[size_t(Element)]->Bold())
+        return;
+    maalaTavlan(f, Element);
 }

@@ -7,12 +7,15 @@ namespace {
 
 const char* const Rubrik = "Ett annat program";
 
+// What `program` prints; Pluvo goes on meanwhile, as it does beside a
+// program that opens.
 QString utdata(const QString& program, const QStringList& argument)
 {
     QProcess p;
     p.start(program, argument);
-    if (!p.waitForFinished(5000))
+    if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 5000))
         p.kill();
+    p.waitForFinished();
     return QString::fromLatin1(p.readAllStandardOutput());
 }
 
