@@ -204,10 +204,7 @@ bool FrmSkrivIn::SparaSom()
     const QString soekvaeg = MedTypaendelse(svar->fil, ljud, svar->filterIndex);
     if (!godtaOevningsfil(soekvaeg, "Spara som"))
         return false;
-    if (QFileInfo::exists(soekvaeg)
-        && MsgBox(soekvaeg + QString::fromUtf8(" finns redan.") + CRLF + QString::fromUtf8("Vill du ersätta den?"),
-                  MsgKnappar::JaNej, MsgIkon::Utropstecken, "Spara som", MsgSvar::Nej)
-               != MsgSvar::Ja)
+    if (QFileInfo::exists(soekvaeg) && !VillErsaetta(soekvaeg, "Spara som"))
         return false;
     if (!SparaOevning(soekvaeg))
         return false;

@@ -69,6 +69,13 @@ MsgSvar MsgBox(const QString& text, MsgKnappar knappar, MsgIkon ikon, const QStr
                                               : MsgSvar::Ok;
 }
 
+bool VillErsaetta(const QString& soekvaeg, const QString& rubrik)
+{
+    return MsgBox(soekvaeg + QString::fromUtf8(" finns redan.\r\nVill du ersätta den?"), MsgKnappar::JaNej,
+                  MsgIkon::Utropstecken, rubrik, MsgSvar::Nej)
+           == MsgSvar::Ja;
+}
+
 void saettMsgBoxHanterare(std::function<MsgSvar(const MsgBoxAnrop&)> h)
 {
     hanterare() = std::move(h);

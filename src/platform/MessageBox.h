@@ -21,6 +21,10 @@ struct MsgBoxAnrop {
 MsgSvar MsgBox(const QString& text, MsgKnappar knappar, MsgIkon ikon, const QString& rubrik,
                MsgSvar standard = MsgSvar::Ok);
 
+// Asks before the existing file `soekvaeg` is replaced, Nej first; true
+// only for Ja.
+bool VillErsaetta(const QString& soekvaeg, const QString& rubrik);
+
 // For tests: every message box goes to this handler (an empty one restores
 // the real window).
 void saettMsgBoxHanterare(std::function<MsgSvar(const MsgBoxAnrop&)> hanterare);

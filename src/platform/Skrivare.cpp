@@ -1,8 +1,9 @@
 #include "platform/Skrivare.h"
 
+#include "platform/Utskriftsdialog.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
@@ -43,13 +44,8 @@ bool Skrivare::VisaDialog(QWidget* aegare)
         if (!svar->fil.isEmpty())
             m_printer->setOutputFileName(svar->fil);
         m_printer->setCopyCount(svar->kopior);
-    } else {
-        QPrintDialog dialog(m_printer.get(), aegare);
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
+    } else if (!VisaUtskriftsdialog(*m_printer, aegare)) {
+        return false;
     }
     // A driver left at N copies would print every one of our N jobs N times.
     m_kopior = std::max(1, m_printer->copyCount());
