@@ -12,6 +12,23 @@ namespace {
 
 constexpr qint64 StyckFrames = 1024;  // source frames handed to the converter at a time
 
+// The lowest rate played. SDL's converter takes about a thousand frames at a
+// time and makes them into the device's rate at once: at 1 Hz that is
+// hundreds of megabytes. No recording is made at so low a rate; only a
+// broken or made-up header claims one.
+constexpr int LaegstaFrekvens = 1000;
+
+// A converter from 16-bit samples to the device's format, or nullptr when
+// they cannot be played as they are: too low a rate, or what SDL refuses
+// (more than 8 channels, a very high rate). SDL takes channel counts as 8
+// bits: 256 would become 0, and SDL divides by it.
+SDL_AudioStream* nyKonvertering(int kanaler, int frekvens, uint16_t utFormat, int utKanaler, int utFrekvens)
+{
+    if (kanaler < 1 || kanaler > 255 || frekvens < LaegstaFrekvens)
+        return nullptr;
+    return SDL_NewAudioStream(AUDIO_S16SYS, Uint8(kanaler), frekvens, utFormat, Uint8(utKanaler), utFrekvens);
+}
+
 // Samples held in memory (speech, the beep), shared by every stream that
 // plays them.
 class Minneskaella : public LjudKaella {
@@ -55,6 +72,16 @@ public:
             m_stroemmar.push_back(stroem);
         }
         return stroem;
+    }
+
+    bool kanSpela(int kanaler, int frekvens) const
+    {
+        if (!finns())
+            return true;
+        SDL_AudioStream* k = nyKonvertering(kanaler, frekvens, m_spec.format, m_spec.channels, m_spec.freq);
+        if (k)
+            SDL_FreeAudioStream(k);
+        return k != nullptr;
     }
 
 private:
@@ -137,8 +164,7 @@ LjudStroem::LjudStroem(std::unique_ptr<LjudKaella> kaella, int kanaler, int frek
       m_utFrameBytes(int(SDL_AUDIO_BITSIZE(utFormat) / 8) * utKanaler)
 {
     m_matat = m_fraan;
-    m_konvertering = SDL_NewAudioStream(AUDIO_S16SYS, Uint8(m_kanaler), m_frekvens, utFormat,
-                                        Uint8(utKanaler), utFrekvens);
+    m_konvertering = nyKonvertering(m_kanaler, m_frekvens, utFormat, utKanaler, utFrekvens);
     if (!m_konvertering || m_fraan >= m_till)
         m_faerdig = true;
 }
@@ -222,6 +248,11 @@ std::shared_ptr<LjudStroem> spela(std::unique_ptr<LjudKaella> kaella, int kanale
 bool finns()
 {
     return utgaang().finns();
+}
+
+bool kanSpela(int kanaler, int frekvens)
+{
+    return utgaang().kanSpela(kanaler, frekvens);
 }
 
 }  // namespace AudioOutput

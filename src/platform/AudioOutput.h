@@ -84,4 +84,8 @@ std::shared_ptr<LjudStroem> spela(std::unique_ptr<LjudKaella> kaella, int kanale
 // True when an output device (real or dummy) is open.
 bool finns();
 
+// False when the open output cannot play samples of this many channels at
+// this rate as they are.
+bool kanSpela(int kanaler, int frekvens);
+
 }  // namespace AudioOutput

@@ -13,7 +13,10 @@ std::unique_ptr<Ljudfil> Ljudfil::oeppna(const QString& fil)
     SNDFILE* sf = sf_open(QFile::encodeName(fil).constData(), SFM_READ, &info);
     if (!sf)
         return nullptr;
-    if (info.channels < 1 || info.samplerate < 1 || info.frames < 0) {
+    // A header may claim what the output cannot play, such as 1024 channels:
+    // such a file is refused before anything is sized by its claims.
+    if (info.channels < 1 || info.samplerate < 1 || info.frames < 0
+        || !AudioOutput::kanSpela(info.channels, info.samplerate)) {
         sf_close(sf);
         return nullptr;
     }

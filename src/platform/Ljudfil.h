@@ -13,7 +13,8 @@ struct sf_private_tag;  // libsndfile's SNDFILE
 // time uses it: the one that opens it, then the audio thread once it plays.
 class Ljudfil : public LjudKaella {
 public:
-    // nullptr when the file cannot be read as sound.
+    // nullptr when the file cannot be read as sound, or the output cannot
+    // play it as it is.
     static std::unique_ptr<Ljudfil> oeppna(const QString& fil);
     ~Ljudfil() override;
     Ljudfil(const Ljudfil&) = delete;

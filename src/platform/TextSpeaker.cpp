@@ -134,7 +134,9 @@ private:
             qWarning("Talsyntesen espeak-ng finns inte.");
             return;
         }
-        m_frekvens = m_espeak.Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        // Without its voice data espeak-ng would end the whole program; told
+        // not to, it answers 0 and the program runs without speech.
+        m_frekvens = m_espeak.Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
         if (m_frekvens <= 0) {
             qWarning("Talsyntesen espeak-ng kunde inte startas.");
             return;

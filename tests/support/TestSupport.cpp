@@ -16,6 +16,8 @@
 #include <sndfile.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <vector>
 
@@ -62,6 +64,20 @@ void medFullDisk(const std::function<void()>& goer)
     setrlimit(RLIMIT_FSIZE, &liten);
     goer();
     setrlimit(RLIMIT_FSIZE, &foerra);
+}
+
+void iEgenProcess(const std::function<QString()>& goer)
+{
+    // The run starts this program anew rather than forking it: the audio
+    // and speech threads would not be there in a fork.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const QString fel = goer();
+            std::fputs(fel.toLocal8Bit().constData(), stderr);
+            std::_Exit(fel.isEmpty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 QByteArray ansi(const QString& text)

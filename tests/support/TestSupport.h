@@ -31,6 +31,12 @@ QByteArray lasFil(const QString& vaeg);
 // disk; even root is held to it.
 void medFullDisk(const std::function<void()>& goer);
 
+// Runs `goer` in a fresh run of this test program, so that what ends or
+// starts the process there (a fault, a library starting for the first time)
+// touches only that run. `goer` tells what went wrong, empty when nothing
+// did; the test fails with that text, or when the run ends any other way.
+void iEgenProcess(const std::function<QString()>& goer);
+
 // A text as Windows-1252 bytes, as the exercise files hold it; a character
 // the code page lacks fails the test.
 QByteArray ansi(const QString& text);

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -186,6 +187,29 @@ TEST_F(Start, AFirstStartWithNoStoredVoiceReportsNothing)
     MsgBoxInspelare svar;
     auto f = starta();
     EXPECT_TRUE(svar.anrop.empty());
+}
+
+TEST_F(Start, WithoutUsableSpeechDataTheProgramStartsAndRunsAnExerciseSilently)
+{
+    iEgenProcess([this]() -> QString {
+        // espeak-ng reads the home folder's data before the system's.
+        QDir(m_mapp.path()).mkpath("espeak-ng-data");
+        qputenv("HOME", m_mapp.path().toUtf8());
+        qunsetenv("ESPEAK_DATA_PATH");
+        skrivInstaellning("Ljud", "oev", "True");
+        MsgBoxInspelare svar;
+        auto f = starta();
+        if (modPluvo().TalFinns || !svar.anrop.empty())
+            return "speech is taken to work";
+        QSignalSpy talat(&f->tspPluvo, &TextSpeaker::talade);
+        laddaIn({rad("hund", "dog")});
+        f->SaettLaege(PluvoVisar);
+        tryckTangent(*f, Qt::Key_Return);
+        skriv(*f, "hund");
+        if (!f->OrdKlart)
+            return "the word cannot be typed";
+        return talat.isEmpty() ? QString() : "something was spoken";
+    });
 }
 
 TEST_F(Start, MenuFontFollowsTheScreenWidth)

@@ -10,11 +10,14 @@
 #include "trainer/KoerLogik.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace TestSupport;
 
@@ -89,6 +92,15 @@ protected:
 };
 
 const Uppgift Kaffe{"kaffe", {}, "en dryck", {}};
+
+// The memory the process holds now, in megabytes.
+qint64 haallerMB()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) / (1024 * 1024);
+}
 
 }  // namespace
 
@@ -303,6 +315,37 @@ TEST_F(KoerTimers, AQueuedSoundIsDroppedWhenTheRunHasEnded)
     EXPECT_FALSE(spelade);
     EXPECT_TRUE(f->KoadText.isEmpty());
     EXPECT_EQ(f->timKontroll.Interval(), 0);
+}
+
+TEST_F(KoerTimers, SoundsClaiming1024ChannelsOr1HzNeitherEndNorSwellTheRun)
+{
+    iEgenProcess([this]() -> QString {
+        const QString laag = m_mapp.path() + "/laag.wav";  // 20 kB at 1 Hz
+        const QString bred = m_mapp.path() + "/bred.wav";  // 20 kB of 1024 channels
+        if (!skrivWav(laag, 10000 * 1000, 1) || !skrivWav(bred, 10, 1000, 1024))
+            return "the sounds cannot be written";
+        starta();
+        const qint64 foere = haallerMB();
+        koer({rad("hund", "dog", laag), rad("katt", "cat", bred)}, PluvoVisar, 5);
+        // A sound that swells does so within its first blocks.
+        (void)QTest::qWaitFor([&] { return modPluvo().OeppetLjud.isEmpty() || haallerMB() - foere > 64; }, 2000);
+        const qint64 mer = haallerMB() - foere;
+        tryckTangent(*f, Qt::Key_Return);
+        skriv(*f, "hund");
+        tryckTangent(*f, Qt::Key_Return);
+        tryckTangent(*f, Qt::Key_Return);
+        skriv(*f, "katt");
+
+        QStringList fel;
+        if (!f->OrdKlart)
+            fel << "the second word cannot be typed";
+        if (mer > 64)
+            fel << QString("the first sound took %1 MB").arg(mer);
+        for (const QString& ljud : {laag, bred})
+            if (MciKommando("Open " + citerad(ljud)) != QString::fromUtf8("Ljudfilens format kan inte läsas."))
+                fel << ljud + " is not refused as an unreadable format";
+        return fel.join('\n');
+    });
 }
 
 TEST_F(KoerTimers, OneKeyScanningWaitsTwoTicksAfterAMenuIsDrawn)
