@@ -10,6 +10,10 @@
 
 namespace {
 
+// More logbooks of one second than a school's folder ever gets; a folder
+// with all of them taken counts as a full diskette.
+constexpr int StoerstaLoggbokNummer = 1000;
+
 // Windows-1252 bytes of the whole text. A character the code page lacks
 // (from an exercise file written as UTF-8) becomes "?", so the rest of the
 // logbook is still saved.
@@ -55,7 +59,19 @@ bool skrivLoggbokFil(const QString& loggbok, const QDateTime& tidpunkt)
     if (!enhet)
         return false;
     const QByteArray bytes = ansiBytes(loggbokFilInnehaall(loggbok, tidpunkt));
-    return HelaFiler::skriv(*enhet + loggbokFilnamn(tidpunkt), bytes);
+    // Programs sharing the folder (a school's) may end in the same second:
+    // each takes the first name nothing has yet.
+    for (int nummer = 1; nummer <= StoerstaLoggbokNummer; ++nummer) {
+        switch (HelaFiler::skrivNy(*enhet + loggbokFilnamn(tidpunkt, nummer), bytes)) {
+        case HelaFiler::NyFil::Skriven:
+            return true;
+        case HelaFiler::NyFil::NamnetTaget:
+            break;
+        case HelaFiler::NyFil::Misslyckades:
+            return false;
+        }
+    }
+    return false;
 }
 
 }  // namespace Diskett

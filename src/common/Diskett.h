@@ -16,10 +16,11 @@ namespace Diskett {
 // folder that cannot be created.
 std::optional<QString> mapp();
 
-// Writes the logbook file for the exit at `tidpunkt` as a whole: the file
-// either holds the complete logbook or is left as it was. The name and the
-// contents come from the same clock reading. False when there is no
-// diskette or the write failed.
+// Writes the logbook file for the exit at `tidpunkt` as a new file: the
+// name of that second, or the next one free when another program has
+// already saved a logbook in that second. No file is ever replaced, and a
+// failed write leaves none behind. The name and the contents come from the
+// same clock reading. False when there is no diskette or the write failed.
 bool skrivLoggbokFil(const QString& loggbok, const QDateTime& tidpunkt);
 
 }  // namespace Diskett

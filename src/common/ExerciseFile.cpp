@@ -87,7 +87,9 @@ OevningsfilSkrivning SkrivOevningsfil(const QString& soekvaeg, const QStringList
         bytes += kodad.bytes + kRadslut;
     }
 
-    if (!HelaFiler::skriv(soekvaeg, bytes, &resultat.orsak))
+    if (!HelaFiler::skriv(soekvaeg, bytes)) {
         resultat.fel = OevningsfilSkrivning::Fel::KundeInteSkriva;
+        resultat.hinder = HelaFiler::skrivhinder(soekvaeg);
+    }
     return resultat;
 }

@@ -53,12 +53,12 @@ struct OevningsfilSkrivning {
         Inget,
         TeckenUtanKod,   // `tecken` in line `radIndex` cannot be stored in Windows-1252
         RadbrytningIRad, // line `radIndex` holds a line break (`tecken`)
-        KundeInteSkriva, // the file system refused; `orsak` says why
+        KundeInteSkriva, // the file system refused; `hinder` says why
     };
     Fel fel = Fel::Inget;
     QString tecken;
     int radIndex = -1;  // index into the lines handed in
-    QString orsak;
+    HelaFiler::Skrivhinder hinder = HelaFiler::Skrivhinder::Okaent;
 
     bool ok() const { return fel == Fel::Inget; }
 };

@@ -7,11 +7,12 @@ namespace {
 const QString CRLF = QStringLiteral("\r\n");
 }
 
-QString loggbokFilnamn(const QDateTime& tidpunkt)
+QString loggbokFilnamn(const QDateTime& tidpunkt, int nummer)
 {
     QString datum = Klocka::Datum(tidpunkt);
     QString tid = Klocka::Tid(tidpunkt);
-    return datum.remove('-') + "_" + tid.remove(':') + ".slf";
+    const QString tillaegg = nummer > 1 ? "_" + QString::number(nummer) : QString();
+    return datum.remove('-') + "_" + tid.remove(':') + tillaegg + ".slf";
 }
 
 QString loggbokFilInnehaall(const QString& loggbok, const QDateTime& tidpunkt)

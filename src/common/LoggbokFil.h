@@ -10,8 +10,9 @@
 // file, like anything that is no regular file, is none the program wrote.
 constexpr qint64 StoerstaLoggbokFil = 16 * 1024 * 1024;
 
-// "yyyymmdd_hhmmss.slf", the name of the logbook file written at exit.
-QString loggbokFilnamn(const QDateTime& tidpunkt);
+// "yyyymmdd_hhmmss.slf", the name of the logbook file written at exit;
+// "yyyymmdd_hhmmss_2.slf" and so on for the next logbooks of that second.
+QString loggbokFilnamn(const QDateTime& tidpunkt, int nummer = 1);
 
 // The logbook file's whole text: title line, date and time line, an empty
 // line, the logbook and two line ends. Name and contents are both made from

@@ -58,6 +58,7 @@ private:
     bool SparaFoerst(const QString& fraaga, const QString& rubrik);
     void OeppnaOevning();
     bool godtaOevningsfil(const QString& soekvaeg, const QString& rubrik);
+    bool godtaSparfil(const QString& soekvaeg, const QString& rubrik);
     bool SparaOevning(const QString& soekvaeg);
     bool SparaSom();
     void VisaMarkering(int n);

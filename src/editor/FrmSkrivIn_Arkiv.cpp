@@ -11,6 +11,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -28,9 +29,27 @@ QString menytext(const QString& text)
     return resultat.replace(u'&', QStringLiteral("&&"));
 }
 
+// Why the disk refused, in the teacher's terms; empty when neither the
+// folder nor the file shows why (a full disk).
+QString skrivhinderText(HelaFiler::Skrivhinder hinder, const QString& soekvaeg)
+{
+    const QString mapp = QDir::toNativeSeparators(QFileInfo(soekvaeg).absolutePath());
+    switch (hinder) {
+    case HelaFiler::Skrivhinder::MappenSaknas:
+        return "Mappen " + mapp + " finns inte.";
+    case HelaFiler::Skrivhinder::MappenSkrivskyddad:
+        return QString::fromUtf8("Det går inte att spara i mappen ") + mapp + ".";
+    case HelaFiler::Skrivhinder::FilenSkrivskyddad:
+        return QDir::toNativeSeparators(soekvaeg) + QString::fromUtf8(" är skrivskyddad.");
+    case HelaFiler::Skrivhinder::Okaent:
+        break;
+    }
+    return QString();
+}
+
 // What a refused save tells the teacher: the character the file cannot
-// hold and its line, or that the file could not be written.
-QString skrivfelText(const OevningsfilSkrivning& s)
+// hold and its line, or that the file could not be written and why.
+QString skrivfelText(const OevningsfilSkrivning& s, const QString& soekvaeg)
 {
     switch (s.fel) {
     case OevningsfilSkrivning::Fel::TeckenUtanKod:
@@ -42,7 +61,9 @@ QString skrivfelText(const OevningsfilSkrivning& s)
     case OevningsfilSkrivning::Fel::Inget:
         break;
     }
-    return "Ett fel uppstod vid skrivning!";
+    const QString fel = QStringLiteral("Ett fel uppstod vid skrivning!");
+    const QString orsak = skrivhinderText(s.hinder, soekvaeg);
+    return orsak.isEmpty() ? fel : fel + CRLF + orsak;
 }
 
 }  // namespace
@@ -156,6 +177,21 @@ bool FrmSkrivIn::godtaOevningsfil(const QString& soekvaeg, const QString& rubrik
     return false;
 }
 
+// Saving through a link would write whatever file it names, like the
+// settings file: the editor saves only over plain files.
+bool FrmSkrivIn::godtaSparfil(const QString& soekvaeg, const QString& rubrik)
+{
+    if (!godtaOevningsfil(soekvaeg, rubrik))
+        return false;
+    if (!QFileInfo(soekvaeg).isSymLink())
+        return true;
+    MsgBox(QDir::toNativeSeparators(soekvaeg)
+               + QString::fromUtf8(" är en länk till en annan fil och skrivs inte över.") + CRLF
+               + QString::fromUtf8("Spara övningen under ett annat namn."),
+           MsgKnappar::Ok, MsgIkon::Information, rubrik);
+    return false;
+}
+
 void FrmSkrivIn::KonverteraLista()
 {
     for (int i = 0; i < lstSkrivIn->count(); ++i)
@@ -169,13 +205,13 @@ void FrmSkrivIn::menSpara_Click()
 
 bool FrmSkrivIn::SparaOevning(const QString& soekvaeg)
 {
-    if (!godtaOevningsfil(soekvaeg, "Spara"))
+    if (!godtaSparfil(soekvaeg, "Spara"))
         return false;
     const OevningsfilSkrivning s = SkrivOevningsfil(soekvaeg, rader());
     if (!s.ok()) {
         if (s.radIndex >= 0)
             VisaMarkering(s.radIndex);
-        MsgBox(skrivfelText(s), MsgKnappar::Ok,
+        MsgBox(skrivfelText(s, soekvaeg), MsgKnappar::Ok,
                s.fel == OevningsfilSkrivning::Fel::KundeInteSkriva ? MsgIkon::Information : MsgIkon::Utropstecken,
                "Spara");
         return false;
@@ -202,7 +238,7 @@ bool FrmSkrivIn::SparaSom()
         return false;
 
     const QString soekvaeg = MedTypaendelse(svar->fil, ljud, svar->filterIndex);
-    if (!godtaOevningsfil(soekvaeg, "Spara som"))
+    if (!godtaSparfil(soekvaeg, "Spara som"))
         return false;
     if (QFileInfo::exists(soekvaeg) && !VillErsaetta(soekvaeg, "Spara som"))
         return false;

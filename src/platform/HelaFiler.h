@@ -5,7 +5,8 @@
 
 // Files read and written as a whole. Reading takes only regular files of a
 // bounded size, so a pipe, a device or a runaway file can never hold the
-// program up; writing replaces a file only once every byte is on the disk.
+// program up; writing replaces a file only once every byte is on the disk,
+// or makes a new file and never touches one that is already there.
 namespace HelaFiler {
 
 enum class Laesning {
@@ -22,8 +23,28 @@ struct LaestFil {
 LaestFil laes(const QString& soekvaeg, qint64 stoersta);
 
 // Writes `bytes` as the file's whole contents. On any failure (no access, a
-// full disk, a size limit) an existing file is left as it was, no partial
-// file is left behind, and `orsak` tells why.
-bool skriv(const QString& soekvaeg, const QByteArray& bytes, QString* orsak = nullptr);
+// full disk, a size limit) an existing file is left as it was and no
+// partial file is left behind.
+bool skriv(const QString& soekvaeg, const QByteArray& bytes);
+
+// What the folder and the file show that stops a write, asked once it has
+// failed so that the user can be told why.
+enum class Skrivhinder {
+    Okaent,              // nothing they show (a full disk, a size limit)
+    MappenSaknas,
+    MappenSkrivskyddad,  // files cannot be made in it
+    FilenSkrivskyddad,
+};
+Skrivhinder skrivhinder(const QString& soekvaeg);
+
+enum class NyFil {
+    Skriven,
+    NamnetTaget,   // something, even a link, already has the name
+    Misslyckades,  // nothing is left at the name
+};
+
+// Writes `bytes` as a new file. The name is taken on the disk in one step,
+// so of two programs writing the same name at once only one gets it.
+NyFil skrivNy(const QString& soekvaeg, const QByteArray& bytes);
 
 }  // namespace HelaFiler

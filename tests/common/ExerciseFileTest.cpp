@@ -242,7 +242,7 @@ TEST_F(ExerciseFile, FailedWriteLeavesTheOldFileWhole)
 {
     const OevningsfilSkrivning saknadMapp = SkrivOevningsfil(vaeg("saknas/ny.glo"), {"hund"});
     EXPECT_EQ(saknadMapp.fel, OevningsfilSkrivning::Fel::KundeInteSkriva);
-    EXPECT_FALSE(saknadMapp.orsak.isEmpty());
+    EXPECT_EQ(saknadMapp.hinder, HelaFiler::Skrivhinder::MappenSaknas);
     EXPECT_FALSE(QFile::exists(vaeg("saknas/ny.glo")));
 
     // A regular file where a folder should be.

@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using TestSupport::ansi;
 using TestSupport::lasFil;
@@ -143,4 +144,29 @@ TEST_F(RedigerarTest, OnlyExerciseFilesAreOpenedOrSavedNeverTheSettings)
 
     EXPECT_EQ(lasFil(installningar), "[Visa]\r\nInst=1\r\n");
     EXPECT_EQ(lasFil(fil("anteckning.txt")), "text");
+}
+
+TEST_F(RedigerarTest, ALinkIsNeverSavedOver)
+{
+    skrivFil(fil("anteckning.txt"), "text");
+    ASSERT_TRUE(QFile::link(fil("anteckning.txt"), fil("x.rtt")));
+    ASSERT_TRUE(QFile::link(fil("ny.txt"), fil("tom.rtt")));  // names a file not yet there
+    starta("rtt");
+    svar = {MsgSvar::Nej};  // not converted
+    oeppna(fil("x.rtt"));
+    uppgifter = {"ett"};
+    klicka("comRedigera0");
+    vaelj({"&Arkiv", "&Spara"});
+    sparaSvar = SparaDialogSvar{fil("tom.rtt"), 1};
+    vaelj({"&Arkiv", "S&para som..."});
+
+    const QString laenk = QString::fromUtf8(
+        " är en länk till en annan fil och skrivs inte över.\r\nSpara övningen under ett annat namn.");
+    ASSERT_EQ(meddelanden.size(), 3u);
+    EXPECT_EQ(meddelanden[1].text, fil("x.rtt") + laenk);
+    EXPECT_EQ(meddelanden[2].text, fil("tom.rtt") + laenk);
+    EXPECT_EQ(lista(), QStringList({"text", "ett"}));
+    EXPECT_TRUE(aerPaa({"&Arkiv", "&Spara"}));
+    EXPECT_EQ(lasFil(fil("anteckning.txt")), "text");
+    EXPECT_FALSE(QFileInfo::exists(fil("ny.txt")));
 }

@@ -3,6 +3,7 @@
 
 #include "editor/Uppgiftsfoenster.h"
 #include "support/Foensterstyrning.h"
+#include "support/Skrivskydd.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -128,6 +129,39 @@ TEST_F(RedigerarTest, MisslyckadSkrivningBehaallerGamlaFilenOchRapporteras)
     medFullDisk([&] { vaelj({"&Arkiv", "&Avsluta"}); });
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(lasFil(fil("lista.rtt")), gammal);
+}
+
+TEST_F(RedigerarTest, AFailedSaveSaysWhyAndLosesNothing)
+{
+    const QByteArray gammal = ansi("[Pluvo 7.0.7]\r\nett\r\n");
+    skrivFil(fil("skyddad/lista.rtt"), gammal);
+    skrivFil(fil("annan.rtt"), gammal);
+    TestSupport::Skrivskydd mappen(fil("skyddad")), filen(fil("annan.rtt"));
+    if (!(mappen.fel + filen.fel).isEmpty())
+        GTEST_SKIP() << (mappen.fel + filen.fel).toStdString();
+    starta("rtt");
+    oeppna(fil("skyddad/lista.rtt"));
+    uppgifter = {"tre"};
+    klicka("comRedigera0");
+    const auto sagt = [&](const QString& orsak) {
+        ASSERT_FALSE(meddelanden.empty());
+        EXPECT_EQ(meddelanden.back().text, "Ett fel uppstod vid skrivning!\r\n" + orsak);
+        EXPECT_EQ(lista(), QStringList({"ett", "tre"}));
+        EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Övningar - Rättstavning - lista.rtt"));
+        EXPECT_TRUE(aerPaa({"&Arkiv", "&Spara"}));
+    };
+
+    vaelj({"&Arkiv", "&Spara"});
+    sagt(QString::fromUtf8("Det går inte att spara i mappen ") + fil("skyddad") + ".");
+    svar = {MsgSvar::Ja};  // replace it
+    sparaSvar = SparaDialogSvar{fil("annan.rtt"), 1};
+    vaelj({"&Arkiv", "S&para som..."});
+    sagt(fil("annan.rtt") + QString::fromUtf8(" är skrivskyddad."));
+    sparaSvar = SparaDialogSvar{fil("saknas/ny"), 1};
+    vaelj({"&Arkiv", "S&para som..."});
+    sagt("Mappen " + fil("saknas") + " finns inte.");
+    EXPECT_EQ(lasFil(fil("skyddad/lista.rtt")), gammal);
+    EXPECT_EQ(lasFil(fil("annan.rtt")), gammal);
 }
 
 TEST_F(RedigerarTest, TeckenUtanKodStopparSparandetOchNamnges)

@@ -220,20 +220,25 @@ TEST_F(LoggbokFilTest, WithoutTheVariableTheDataFolderIsTheDiskette)
     QDir(standard).removeRecursively();
 }
 
-TEST_F(LoggbokFilTest, AnEarlierFileOfTheSameNameIsReplacedWhole)
+TEST_F(LoggbokFilTest, TwoLogbooksOfOneSecondAreBothKept)
 {
-    TestSupport::skrivFil(diskett + "/20240305_090807.slf", QByteArray(5000, 'x'));
+    // Another program has already saved its logbook in that second.
+    TestSupport::skrivFil(diskett + "/20240305_090807.slf", "annan");
     MsgBoxInspelare boxar;
-    auto f = starta();
-    f->txtLoggbok.skrivGenomfoerd("09:09:00");
-    bool Cancel = false;
-    f->Form_QueryUnload(Cancel);
-    EXPECT_FALSE(Cancel);
-    const QByteArray inne = TestSupport::lasFil(diskett + "/20240305_090807.slf");
-    EXPECT_TRUE(inne.startsWith("Pluvo - Loggbok\r\n"));
-    EXPECT_TRUE(inne.endsWith("\xd6vningen genomf\xf6rd - 09:09:00\r\n\r\n\r\n\r\n"));
-    EXPECT_FALSE(inne.contains('x'));
-    EXPECT_EQ(filer(), QStringList{"20240305_090807.slf"});
+    for (const QString ord : {"katt", "hund"}) {
+        auto f = starta();
+        f->txtLoggbok.skrivFelTangent(ord, "", 0, u'x');
+        f->txtLoggbok.avslutaFelrad();
+        TestSupport::klickaMeny(f->menAvsluta);
+        EXPECT_FALSE(f->isVisible());
+    }
+    EXPECT_TRUE(boxar.anrop.empty());
+    EXPECT_EQ(filer(), QStringList({"20240305_090807.slf", "20240305_090807_2.slf", "20240305_090807_3.slf"}));
+    EXPECT_EQ(TestSupport::lasFil(diskett + "/20240305_090807.slf"), "annan");
+    const QByteArray foersta = TestSupport::lasFil(diskett + "/20240305_090807_2.slf");
+    const QByteArray andra = TestSupport::lasFil(diskett + "/20240305_090807_3.slf");
+    EXPECT_TRUE(foersta.contains("\r\nkatt - x\r\n") && !foersta.contains("hund"));
+    EXPECT_TRUE(andra.contains("\r\nhund - x\r\n") && !andra.contains("katt"));
 }
 
 TEST_F(LoggbokFilTest, NameAndContentsComeFromOneClockReading)
