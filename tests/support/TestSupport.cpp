@@ -15,8 +15,13 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <condition_variable>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
 #include <sys/resource.h>
+#include <thread>
 #include <vector>
 
 namespace TestSupport {
@@ -62,6 +67,30 @@ void medFullDisk(const std::function<void()>& goer)
     setrlimit(RLIMIT_FSIZE, &liten);
     goer();
     setrlimit(RLIMIT_FSIZE, &foerra);
+}
+
+void medVakt(int sekunder, const std::function<void()>& goer)
+{
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string namn = test ? std::string(test->test_suite_name()) + "." + test->name() : "?";
+    std::mutex laas;
+    std::condition_variable klar;
+    bool gjort = false;
+    std::thread vakt([&] {
+        std::unique_lock<std::mutex> l(laas);
+        if (klar.wait_for(l, std::chrono::seconds(sekunder), [&] { return gjort; }))
+            return;
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s still waits after %d s: the test fails here\n", namn.c_str(), sekunder);
+        std::_Exit(EXIT_FAILURE);
+    });
+    goer();
+    {
+        const std::lock_guard<std::mutex> l(laas);
+        gjort = true;
+    }
+    klar.notify_one();
+    vakt.join();
 }
 
 QByteArray ansi(const QString& text)
