@@ -28,10 +28,14 @@ namespace TestSupport {
 
 void nyStart()
 {
-    // A pipe or link left by a test would hold QSettings up for good.
+    // A pipe or link left by a test would hold QSettings up for good, and
+    // so would a lock beside the file, of any kind.
     const QFileInfo fil(SettingsStore::filnamn());
     if (fil.isSymLink() || (fil.exists() && !fil.isFile()))
         QFile::remove(fil.filePath());
+    const QString laas = fil.filePath() + ".lock";
+    if (!QFile::remove(laas))
+        QDir().rmdir(laas);
     QSettings s(SettingsStore::filnamn(), QSettings::IniFormat);
     s.clear();
     s.sync();
