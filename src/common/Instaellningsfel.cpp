@@ -33,7 +33,8 @@ void medKontroll(const QString& rubrik, const std::function<void()>& handling)
 
 void visaIMinnet(const QString& rubrik)
 {
-    MsgBox(fil() + QStringLiteral(" är ingen vanlig fil och lämnas orörd.\r\n")
+    MsgBox(QDir::toNativeSeparators(SettingsStore::oanvaendbarFil())
+               + QStringLiteral(" är ingen vanlig fil och lämnas orörd.\r\n")
                + QStringLiteral("Inställningarna sparas inte utan gäller bara tills programmet avslutas."),
            MsgKnappar::Ok, MsgIkon::Utropstecken, rubrik);
 }

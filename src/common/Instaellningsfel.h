@@ -16,8 +16,8 @@ void visa(const QString& rubrik, const QString& foeljd);
 // Runs `handling` and, when any settings write in it failed, says so once.
 void medKontroll(const QString& rubrik, const std::function<void()>& handling);
 
-// The settings file is not a file the program can use: it is left alone
-// and the settings live in memory.
+// The settings file, or its lock, is not a file the program can use: it is
+// left alone and the settings live in memory.
 void visaIMinnet(const QString& rubrik);
 
 }  // namespace Instaellningsfel

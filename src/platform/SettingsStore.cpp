@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -14,13 +15,16 @@ namespace {
 // Far more than every setting of the program together.
 constexpr qint64 StoerstaFil = 1024 * 1024;
 
+// Far longer than another program's write holds the lock.
+constexpr int LaengstaLaasvaentan = 2000;
+
 int& skrivfel()
 {
     static int antal = 0;
     return antal;
 }
 
-// The settings of a program run whose file cannot be used.
+// What is stored while the settings file or its lock cannot be used.
 QHash<QString, QString>& minnet()
 {
     static QHash<QString, QString> vaerden;
@@ -32,17 +36,9 @@ QString nyckelVaeg(const QString& sektion, const QString& nyckel)
     return sektion + "/" + nyckel;
 }
 
-// Missing, or a regular file of a settings file's size. Asked before every
-// use, as QSettings reads a file as soon as it is made, and a pipe would
-// hold it up for good. What memory holds is what was stored while the file
-// could not be used.
-bool brukbar()
+QString laasfil()
 {
-    const QFileInfo info(filnamn());
-    const bool ok = info.exists() ? info.isFile() && info.size() <= StoerstaFil : !info.isSymLink();
-    if (ok)
-        minnet().clear();
-    return ok;
+    return filnamn() + QStringLiteral(".lock");
 }
 
 QSettings oeppna()
@@ -71,14 +67,29 @@ bool rumFoerNyFil(qint64 tillaegg)
     return ok;
 }
 
+// QSettings waits for its lock with no time limit, and a stale lock it
+// cannot remove (one that is read-only to us) would hold the write up for
+// good. So the lock is taken here first, for a while at most, with the same
+// handling of stale locks; QSettings then finds it free.
+bool laasetLedigt()
+{
+    QLockFile laas(laasfil());
+    return laas.tryLock(LaengstaLaasvaentan);
+}
+
 }  // namespace
 
 std::optional<QString> las(const QString& sektion, const QString& nyckel)
 {
     const QString vaeg = nyckelVaeg(sektion, nyckel);
-    if (!brukbar()) {
+    const QString hinder = oanvaendbarFil();
+    if (!hinder.isEmpty()) {
         const auto i = minnet().constFind(vaeg);
-        return i == minnet().cend() ? std::nullopt : std::optional<QString>(*i);
+        if (i != minnet().cend())
+            return *i;
+        // Beside a lock that cannot be used the file is still read.
+        if (hinder == filnamn())
+            return std::nullopt;
     }
     QSettings s = oeppna();
     if (!s.contains(vaeg))
@@ -97,7 +108,7 @@ QString GetSetting(const QString& sektion, const QString& nyckel, const QString&
 
 bool SaveSettings(const QList<Nyckelvaerde>& vaerden)
 {
-    if (!brukbar()) {
+    if (iMinnet()) {
         for (const Nyckelvaerde& v : vaerden)
             minnet().insert(nyckelVaeg(v.sektion, v.nyckel), v.varde);
         return true;
@@ -105,7 +116,7 @@ bool SaveSettings(const QList<Nyckelvaerde>& vaerden)
     qint64 tillaegg = 0;
     for (const Nyckelvaerde& v : vaerden)
         tillaegg += 6 * (v.sektion.size() + v.nyckel.size() + v.varde.size() + 4);
-    if (!rumFoerNyFil(tillaegg)) {
+    if (!rumFoerNyFil(tillaegg) || !laasetLedigt()) {
         ++skrivfel();
         return false;
     }
@@ -146,7 +157,29 @@ int antalSkrivfel()
 
 bool iMinnet()
 {
-    return !brukbar();
+    return !oanvaendbarFil().isEmpty();
+}
+
+// Each must be missing or a regular file of a settings file's size; only
+// the settings file may lie behind a link. Asked before every use: QSettings
+// reads its file as soon as it is made, and before a write it reads the lock
+// it finds beside it, then the lock that guards that one's removal, and so
+// on. A pipe would hold either up for good, a directory or a link the write.
+// What memory holds is what was stored while one of them could not be used.
+QString oanvaendbarFil()
+{
+    const QFileInfo fil(filnamn());
+    if (fil.exists() ? !fil.isFile() || fil.size() > StoerstaFil : fil.isSymLink())
+        return filnamn();
+    for (QString vaeg = laasfil();; vaeg += QStringLiteral(".rmlock")) {
+        const QFileInfo laas(vaeg);
+        if (laas.isSymLink() || (laas.exists() && (!laas.isFile() || laas.size() > StoerstaFil)))
+            return vaeg;
+        if (!laas.exists())
+            break;
+    }
+    minnet().clear();
+    return {};
 }
 
 QString filnamn()

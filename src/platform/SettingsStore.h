@@ -11,7 +11,10 @@
 // Only a regular file (behind links too) of a settings file's size is read
 // and written. When the file is something else (a pipe, a device, a link to
 // one, a huge file), it is never opened: the settings then start from their
-// defaults and live in memory for the program run.
+// defaults and live in memory for the program run. The same holds for the
+// lock file taken beside it while it is written ("Pluvo.ini.lock"), which
+// must be missing or a regular file of its own: otherwise the file is read,
+// and what is stored lives in memory.
 namespace SettingsStore {
 
 // The stored text, or nothing when the key is missing.
@@ -35,8 +38,13 @@ bool SaveSetting(const QString& sektion, const QString& nyckel, const QString& v
 // How many stores have failed in this program run.
 int antalSkrivfel();
 
-// True when the settings live in memory because the file is unusable.
+// True when the settings live in memory because the file or its lock is
+// unusable.
 bool iMinnet();
+
+// The file that makes them live there (the settings file or a lock beside
+// it), or nothing.
+QString oanvaendbarFil();
 
 // Where the settings live: $XDG_CONFIG_HOME/MOLVI Pluvo/Pluvo.ini.
 QString filnamn();

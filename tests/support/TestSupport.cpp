@@ -15,20 +15,27 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <sys/resource.h>
+#include <thread>
 #include <vector>
 
 namespace TestSupport {
 
 void nyStart()
 {
-    // A pipe or link left by a test would hold QSettings up for good.
+    // A pipe or link left by a test would hold QSettings up for good, and
+    // so would a lock beside the file, of any kind.
     const QFileInfo fil(SettingsStore::filnamn());
     if (fil.isSymLink() || (fil.exists() && !fil.isFile()))
         QFile::remove(fil.filePath());
+    const QString laas = fil.filePath() + ".lock";
+    if (!QFile::remove(laas))
+        QDir().rmdir(laas);
     QSettings s(SettingsStore::filnamn(), QSettings::IniFormat);
     s.clear();
     s.sync();
@@ -78,6 +85,30 @@ void iEgenProcess(const std::function<QString()>& goer)
             std::_Exit(fel.isEmpty() ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+void medVakt(int sekunder, const std::function<void()>& goer)
+{
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string namn = test ? std::string(test->test_suite_name()) + "." + test->name() : "?";
+    std::mutex laas;
+    std::condition_variable klar;
+    bool gjort = false;
+    std::thread vakt([&] {
+        std::unique_lock<std::mutex> l(laas);
+        if (klar.wait_for(l, std::chrono::seconds(sekunder), [&] { return gjort; }))
+            return;
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s still waits after %d s: the test fails here\n", namn.c_str(), sekunder);
+        std::_Exit(EXIT_FAILURE);
+    });
+    goer();
+    {
+        const std::lock_guard<std::mutex> l(laas);
+        gjort = true;
+    }
+    klar.notify_one();
+    vakt.join();
 }
 
 QByteArray ansi(const QString& text)

@@ -37,6 +37,12 @@ void medFullDisk(const std::function<void()>& goer);
 // did; the test fails with that text, or when the run ends any other way.
 void iEgenProcess(const std::function<QString()>& goer);
 
+// Runs `goer` under a watchdog: when it has not returned within `sekunder`,
+// the test program ends at once as failed, naming the test. For a step that
+// could wait where no timer of the test reaches it (in a read, a lock or a
+// modal window), so that a missing guard fails in seconds.
+void medVakt(int sekunder, const std::function<void()>& goer);
+
 // A text as Windows-1252 bytes, as the exercise files hold it; a character
 // the code page lacks fails the test.
 QByteArray ansi(const QString& text);

@@ -7,6 +7,7 @@
 #include "trainer/Layout.h"
 #include "trainer/Stil.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -143,7 +144,13 @@ TEST_F(Start, ASettingsFileThatIsAPipeOrALinkToOneIsLeftAloneAndSaidOnce)
         QFile::remove(fil);
         ASSERT_TRUE(laenk ? QFile::link(roer, fil) : mkfifo(QFile::encodeName(fil).constData(), 0600) == 0);
         MsgBoxInspelare svar;
-        auto f = starta();
+        std::unique_ptr<FrmPluvo> f;
+        // Read as a file, a pipe waits for a writer that never comes.
+        std::optional<QString> mapp;
+        medVakt(10, [&] {
+            f = starta();
+            mapp = SettingsStore::las("Filkatalog", "Path");
+        });
         EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
         EXPECT_EQ(modPluvo().FaergStil, 3);
         ASSERT_EQ(svar.anrop.size(), 1u);
@@ -151,12 +158,59 @@ TEST_F(Start, ASettingsFileThatIsAPipeOrALinkToOneIsLeftAloneAndSaidOnce)
                                                               "Inställningarna sparas inte utan gäller bara tills "
                                                               "programmet avslutas."));
         // The exercise folder written at start-up is kept for the run.
-        EXPECT_EQ(SettingsStore::las("Filkatalog", "Path"), modPluvo().OevningsMapp);
+        EXPECT_EQ(mapp, modPluvo().OevningsMapp);
         EXPECT_EQ(QFileInfo(fil).isSymLink(), laenk);
         EXPECT_EQ(QFileInfo(roer).isFile(), false);
         EXPECT_TRUE(QFileInfo(laenk ? roer : fil).exists());
     }
     QFile::remove(fil);
+}
+
+TEST_F(Start, ALockBesideTheSettingsThatIsNoFileKeepsChangesInMemoryAndIsSaidOnce)
+{
+    const QString fil = SettingsStore::filnamn();
+    const QString laas = fil + ".lock";
+    skrivInstaellning("Utseende", "Stil", "2");
+    for (const bool roer : {false, true}) {
+        ASSERT_TRUE(roer ? mkfifo(QFile::encodeName(laas).constData(), 0600) == 0 : QDir().mkdir(laas));
+        MsgBoxInspelare svar;
+        std::unique_ptr<FrmPluvo> f;
+        bool sparad = false;
+        // A first start writes the exercise folder: a lock that cannot be
+        // taken would hold it up for good.
+        medVakt(10, [&] {
+            f = starta();
+            sparad = SettingsStore::SaveSetting("Utseende", "Stil", "4");
+        });
+        EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
+        EXPECT_EQ(modPluvo().FaergStil, 2);
+        ASSERT_EQ(svar.anrop.size(), 1u);
+        EXPECT_EQ(svar.anrop[0].text, laas + QString::fromUtf8(" är ingen vanlig fil och lämnas orörd.\r\n"
+                                                               "Inställningarna sparas inte utan gäller bara "
+                                                               "tills programmet avslutas."));
+        EXPECT_TRUE(sparad);
+        EXPECT_EQ(SettingsStore::las("Utseende", "Stil"), "4");
+        EXPECT_EQ(QSettings(fil, QSettings::IniFormat).value("Utseende/Stil"), "2");
+        EXPECT_TRUE(QFileInfo(laas).exists() && !QFileInfo(laas).isFile());
+        f.reset();
+        ASSERT_TRUE(roer ? QFile::remove(laas) : QDir().rmdir(laas));
+        EXPECT_FALSE(SettingsStore::iMinnet());
+    }
+
+    // A lock a running program holds is waited for a little, one left by a
+    // program that has ended is taken over.
+    const QByteArray levande = QByteArray::number(QCoreApplication::applicationPid()) + "\n"
+                               + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n";
+    for (const QByteArray& innehaall : {levande, QByteArray("2147483647\nPluvo\n")}) {
+        skrivFil(laas, innehaall);
+        const int fel = SettingsStore::antalSkrivfel();
+        bool sparad = false;
+        medVakt(10, [&] { sparad = SettingsStore::SaveSetting("Utseende", "Stil", "5"); });
+        EXPECT_EQ(sparad, innehaall != levande);
+        EXPECT_EQ(SettingsStore::antalSkrivfel(), fel + (sparad ? 0 : 1));
+        EXPECT_EQ(QFileInfo::exists(laas), !sparad);
+    }
+    QFile::remove(laas);
 }
 
 TEST_F(Start, AHandEditedValueWithACommaOrSemicolonReadsBackAsItsText)
