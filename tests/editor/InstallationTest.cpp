@@ -28,6 +28,8 @@ namespace {
 // Set for the inner run: the installed program folder.
 const char* const InstalleradMapp = "PLUVO_INSTALLERAD_MAPP";
 
+const QString Mapp = QStringLiteral("/usr/local/lib/pluvo/");
+
 QString utdata(QProcess& p)
 {
     return QString::fromLocal8Bit(p.readAll());
@@ -55,17 +57,6 @@ QMap<QString, QString> installera(const QString& rot)
     return nycklar;
 }
 
-// The program the launcher starts, as installed below `rot`; empty when
-// that is no program.
-QString installeratProgram(const QString& rot, const QMap<QString, QString>& startare)
-{
-    QString program = startare.value("Exec");
-    if (program.startsWith('"') && program.endsWith('"'))
-        program = program.mid(1, program.size() - 2);
-    const QFileInfo installerat(rot + program);
-    return installerat.isFile() && installerat.isExecutable() ? installerat.filePath() : QString();
-}
-
 }  // namespace
 
 TEST(Installation, TheLauncherStartsTheInstalledProgramAndWithoutAScreenItSaysSo)
@@ -75,8 +66,9 @@ TEST(Installation, TheLauncherStartsTheInstalledProgramAndWithoutAScreenItSaysSo
     EXPECT_EQ(startare.value("Name"), "Pluvo");
     EXPECT_TRUE(startare.value("Categories").split(';').contains("Education"));
     EXPECT_TRUE(QFileInfo(rot.path() + startare.value("Icon")).isFile());
-    const QString program = installeratProgram(rot.path(), startare);
-    ASSERT_FALSE(program.isEmpty());
+    EXPECT_EQ(startare.value("Exec"), '"' + Mapp + "pluvo\"");
+    const QString program = rot.path() + Mapp + "pluvo";
+    ASSERT_TRUE(QFileInfo(program).isExecutable());
 
     // Started, it stores its own folder as the exercise folder of a first
     // start and keeps running.
@@ -87,9 +79,9 @@ TEST(Installation, TheLauncherStartsTheInstalledProgramAndWithoutAScreenItSaysSo
     pluvo.setProcessEnvironment(miljoe);
     pluvo.start(program);
     const QString ini = rot.filePath("config/MOLVI Pluvo/Pluvo.ini");
-    const QString mapp = QFileInfo(program).absolutePath() + "/";
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return QSettings(ini, QSettings::IniFormat).value("Filkatalog/Path").toString() == mapp; }, 30000));
+        [&] { return QSettings(ini, QSettings::IniFormat).value("Filkatalog/Path").toString() == rot.path() + Mapp; },
+        30000));
     EXPECT_EQ(pluvo.state(), QProcess::Running) << utdata(pluvo).toStdString();
     pluvo.kill();
     pluvo.waitForFinished();
@@ -114,11 +106,11 @@ TEST_F(RedigerarTest, AnAccountThatMayNotWriteTheInstalledFolderKeepsItsExercise
         // write the installed folder: root hands it to "nobody", any other
         // account takes its own write access away.
         QTemporaryDir rot;
-        const QString program = installeratProgram(rot.path(), installera(rot.path()));
-        ASSERT_FALSE(program.isEmpty());
-        const QString mapp = QFileInfo(program).absolutePath();
+        installera(rot.path());
+        const QString mapp = rot.path() + Mapp;
+        ASSERT_TRUE(QFileInfo(mapp + "pluvo").isExecutable());
         QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
-        miljoe.insert(InstalleradMapp, mapp + "/");
+        miljoe.insert(InstalleradMapp, mapp);
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
         const QString filter = QString("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name());
         QStringList kommando{QCoreApplication::applicationFilePath(), filter};
@@ -159,9 +151,10 @@ TEST_F(RedigerarTest, AnAccountThatMayNotWriteTheInstalledFolderKeepsItsExercise
     // exercise folder, with every exercise of the installed folder in it;
     // one the account already has there stays as it is.
     ASSERT_FALSE(QFileInfo(installerad).isWritable());
-    const QString vaentad =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QString::fromUtf8("/MOLVI Pluvo/Övningar/");
-    TestSupport::skrivFil(vaentad + "Tal.tst", "[Pluvo 7.0.7]\r\nelva\r\n");
+    const QString vaentad = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QString::fromUtf8("/MOLVI Pluvo/Övningar/");
+    const QByteArray kontots = "[Pluvo 7.0.7]\r\nelva\r\n";
+    TestSupport::skrivFil(vaentad + "Tal.tst", kontots);
     auto traening = TestSupport::startaTraeningsfoenster(installerad);
     const QString egen = modPluvo().OevningsMapp;
     EXPECT_EQ(egen, vaentad);
@@ -171,8 +164,7 @@ TEST_F(RedigerarTest, AnAccountThatMayNotWriteTheInstalledFolderKeepsItsExercise
         QDir(installerad).entryList({"*.rtt", "*.ord", "*.glo", "*.gls", "*.tst"}, QDir::Files);
     EXPECT_GE(oevningar.size(), 10);
     for (const QString& namn : oevningar)
-        EXPECT_EQ(lasFil(egen + namn), namn == "Tal.tst" ? "[Pluvo 7.0.7]\r\nelva\r\n" : lasFil(installerad + namn))
-            << namn.toStdString();
+        EXPECT_EQ(lasFil(egen + namn), namn == "Tal.tst" ? kontots : lasFil(installerad + namn)) << namn.toStdString();
 
     // The editor opens there, and what it saves there reads back as saved.
     starta("glo");
