@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds Pluvo and starts it.
+# Installs what is needed, builds Pluvo and starts it, as the account that
+# runs it (only installing packages asks sudo).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

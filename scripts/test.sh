@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building and testing need, builds Pluvo and runs every test.
+# Installs what building and testing need, builds Pluvo and runs every test,
+# as the account that runs it (only installing packages asks sudo).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --test

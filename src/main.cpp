@@ -1,3 +1,5 @@
+#include "common/Program.h"
+#include "platform/Grafiksession.h"
 #include "platform/Programstil.h"
 #include "platform/Skaermgraens.h"
 #include "trainer/FrmPluvo.h"
@@ -6,8 +8,15 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    if (!grafiskSessionFinns()) {
+        const QString fel = Program::Titel + " kan inte starta: det finns ingen grafisk skärm att visa programmet på.";
+        std::fprintf(stderr, "%s\n", qUtf8Printable(fel));
+        return 1;
+    }
     QApplication app(argc, argv);
     app.setApplicationName("Pluvo");
     app.setOrganizationName("MOLVI Pluvo");

@@ -7,9 +7,9 @@
 #include "common/ModPluvo.h"
 #include "common/Program.h"
 #include "common/Twips.h"
+#include "common/UrsprungligMapp.h"
 #include "platform/MessageBox.h"
 #include "platform/Pip.h"
-#include "platform/ProgramFolder.h"
 #include "settings/FrmAvancerat.h"
 #include "settings/InstaellningsRegler.h"
 #include "settings/Stilmarkoer.h"
@@ -321,7 +321,7 @@ void FrmOptions2::comRoester2_Click()
 
 void FrmOptions2::comInitial_Click()
 {
-    saettMapp(ProgramMapp::vaeg());
+    saettMapp(UrsprungligOevningsmapp());
 }
 
 void FrmOptions2::drvInitial_Change()
@@ -330,7 +330,7 @@ void FrmOptions2::drvInitial_Change()
     if (QStorageInfo(rot).isReady() && QDir(rot).exists())
         saettMapp(rot);
     else
-        saettMapp(ProgramMapp::vaeg());
+        saettMapp(UrsprungligOevningsmapp());
 }
 
 // Points the volume list and the folder tree at a folder; the tree's

@@ -2,7 +2,7 @@
 
 #include "common/ModPluvo.h"
 #include "common/SettingsRules.h"
-#include "platform/ProgramFolder.h"
+#include "common/UrsprungligMapp.h"
 #include "platform/SettingsStore.h"
 #include "trainer/FrmPluvo.h"
 #include "trainer/Stil.h"
@@ -80,7 +80,7 @@ void LaesInstaellningar()
     m.AnnanMuspekare = LasRegel::T(las("Styrning", "m_p"));
 
     m.SlumpOrdning = LasRegel::W(las("Filkatalog", "Slump"), 0, 1, 1) == 1;
-    // A first start stores the program folder at once; a folder that is
+    // A first start stores the original folder at once; a folder that is
     // gone (a removed stick, a deleted folder) falls back to it too.
     m.OevningsMapp = las("Filkatalog", "Path").value_or(QString());
     if (m.OevningsMapp.isEmpty() || !QDir(m.OevningsMapp).exists())
@@ -93,6 +93,6 @@ void LaesInstaellningar()
 
 void AaterstaellFilkatalog()
 {
-    modPluvo().OevningsMapp = ProgramMapp::vaeg();
+    modPluvo().OevningsMapp = UrsprungligOevningsmapp();
     SettingsStore::SaveSetting("Filkatalog", "Path", modPluvo().OevningsMapp);
 }

@@ -5,5 +5,7 @@
 // window. Called once, when the training window starts.
 void LaesInstaellningar();
 
-// Makes the program folder the exercise folder and stores it.
+// Makes the original exercise folder (the program folder, or the
+// account's own folder where it may not write that) the exercise folder
+// and stores it.
 void AaterstaellFilkatalog();
