@@ -2,17 +2,15 @@
 // as they are, and the print dialog's chooser changes nothing on the disk.
 #include "platform/SettingsStore.h"
 #include "platform/Skrivare.h"
+#include "support/Filvaeljare.h"
 #include "support/Foensterstyrning.h"
 #include "support/TestSupport.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -21,54 +19,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
-
-namespace {
-
-// What the chooser offers for the file `namn` in it: the enabled entries of
-// its menu and its new-folder button. The Delete key is tried on it too.
-QStringList erbjudetIVaeljaren(QWidget& w, const QString& namn)
-{
-    auto* lista = w.findChild<QAbstractItemView*>(QStringLiteral("listView"));
-    const auto fil = [lista, namn] {
-        const auto traeffar = lista->model()->match(lista->model()->index(0, 0, lista->rootIndex()),
-                                                    Qt::DisplayRole, namn, 1, Qt::MatchExactly);
-        return traeffar.isEmpty() ? QModelIndex() : traeffar.first();
-    };
-    // Active, the file listed and laid out, and its folder's rights known
-    // (they decide the menu).
-    if (!lista || !QTest::qWaitFor([&] {
-            return QApplication::activeWindow() == &w && !lista->visualRect(fil()).isEmpty()
-                   && fil().parent().data(QFileSystemModel::FilePermissions).toInt() != 0;
-        }))
-        return {"file not listed"};
-    lista->setCurrentIndex(fil());
-    QTest::keyClick(lista, Qt::Key_Delete);
-    QStringList erbjudet;
-    bool last = false;
-    QTimer::singleShot(100, [&] {
-        last = true;
-        auto* meny = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!meny) {
-            erbjudet << "no menu";
-            return;
-        }
-        for (QAction* a : meny->actions())
-            if (a->isEnabled() && !a->isSeparator() && !a->isCheckable())
-                erbjudet << a->text();
-        meny->close();
-    });
-    const QPoint punkt = lista->visualRect(fil()).center();
-    QContextMenuEvent hoegerklick(QContextMenuEvent::Mouse, punkt, lista->viewport()->mapToGlobal(punkt));
-    QApplication::sendEvent(lista->viewport(), &hoegerklick);
-    if (!QTest::qWaitFor([&] { return last; }))
-        erbjudet << "menu not read";
-    for (auto* knapp : w.findChildren<QToolButton*>(QStringLiteral("newFolderButton")))
-        if (knapp->isVisible() && knapp->isEnabled())
-            erbjudet << "new folder button";
-    return erbjudet;
-}
-
-}  // namespace
 
 TEST(Skrivare, PrintsToAFileOnlyAPdfAndItsChooserChangesNothing)
 {
@@ -114,7 +64,7 @@ TEST(Skrivare, PrintsToAFileOnlyAPdfAndItsChooserChangesNothing)
             for (const QString& fil : kvar + QStringList{gammal})
                 if (!skrivUtTill(fil))
                     return;
-            TestSupport::medModal([&](QWidget& vaeljare) { erbjudet = erbjudetIVaeljaren(vaeljare, "falsk.pdf"); },
+            TestSupport::medModal([&](QWidget& vaeljare) { erbjudet = TestSupport::erbjudetIFilvaeljaren(vaeljare, "falsk.pdf"); },
                                   [](QWidget& w) { return qobject_cast<QFileDialog*>(&w) != nullptr; });
             QTest::mouseClick(dialog.findChild<QToolButton*>(QStringLiteral("fileBrowser")), Qt::LeftButton);
             // The old PDF is replaced at Ja, and printed to.

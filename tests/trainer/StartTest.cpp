@@ -38,6 +38,14 @@ protected:
     QTemporaryDir m_mapp;
 };
 
+// Said once when `vaeg` beside the settings is no file: the run keeps its
+// settings in memory.
+QString sagtOmIngenFil(const QString& vaeg)
+{
+    return vaeg + QString::fromUtf8(" är ingen vanlig fil och lämnas orörd.\r\n"
+                                    "Inställningarna sparas inte utan gäller bara tills programmet avslutas.");
+}
+
 }  // namespace
 
 TEST_F(Start, EmptySettingsGiveEveryDefaultAndStoreOnlyTheExerciseFolder)
@@ -154,9 +162,7 @@ TEST_F(Start, ASettingsFileThatIsAPipeOrALinkToOneIsLeftAloneAndSaidOnce)
         EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
         EXPECT_EQ(modPluvo().FaergStil, 3);
         ASSERT_EQ(svar.anrop.size(), 1u);
-        EXPECT_EQ(svar.anrop[0].text, fil + QString::fromUtf8(" är ingen vanlig fil och lämnas orörd.\r\n"
-                                                              "Inställningarna sparas inte utan gäller bara tills "
-                                                              "programmet avslutas."));
+        EXPECT_EQ(svar.anrop[0].text, sagtOmIngenFil(fil));
         // The exercise folder written at start-up is kept for the run.
         EXPECT_EQ(mapp, modPluvo().OevningsMapp);
         EXPECT_EQ(QFileInfo(fil).isSymLink(), laenk);
@@ -185,9 +191,7 @@ TEST_F(Start, ALockBesideTheSettingsThatIsNoFileKeepsChangesInMemoryAndIsSaidOnc
         EXPECT_EQ(modPluvo().Tillstaand, Huvudmeny);
         EXPECT_EQ(modPluvo().FaergStil, 2);
         ASSERT_EQ(svar.anrop.size(), 1u);
-        EXPECT_EQ(svar.anrop[0].text, laas + QString::fromUtf8(" är ingen vanlig fil och lämnas orörd.\r\n"
-                                                               "Inställningarna sparas inte utan gäller bara "
-                                                               "tills programmet avslutas."));
+        EXPECT_EQ(svar.anrop[0].text, sagtOmIngenFil(laas));
         EXPECT_TRUE(sparad);
         EXPECT_EQ(SettingsStore::las("Utseende", "Stil"), "4");
         EXPECT_EQ(QSettings(fil, QSettings::IniFormat).value("Utseende/Stil"), "2");
